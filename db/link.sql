@@ -1,0 +1,25 @@
+-- The database link UNIDADE2 from the central database to a unit processing database.
+-- psql variables: sock, port (the local server), target (database name).
+-- A link is a foreign server named after it, a user mapping, and one schema of imported
+-- foreign tables per remote schema, named link_schema (unidade2_velko_cst, ...).
+CREATE SERVER unidade2 FOREIGN DATA WRAPPER postgres_fdw
+    OPTIONS (host :'sock', port :'port', dbname :'target');
+CREATE USER MAPPING FOR PUBLIC SERVER unidade2
+    OPTIONS (user 'VELKO_LINK', password 'velko_link');
+GRANT USAGE ON FOREIGN SERVER unidade2 TO velko_user;
+
+DO $$
+DECLARE
+    s text;
+BEGIN
+    FOREACH s IN ARRAY ARRAY['velko', 'velko_cst', 'velko_pcp', 'velko_pec', 'velko_ven', 'velko_mat', 'velko_fin'] LOOP
+        -- The central database is built from the same scripts as the unit's: a schema
+        -- present here is present there.
+        CONTINUE WHEN NOT EXISTS (SELECT 1 FROM pg_namespace WHERE nspname = s);
+        EXECUTE format('CREATE SCHEMA %I', 'unidade2_' || s);
+        EXECUTE format('IMPORT FOREIGN SCHEMA %I FROM SERVER unidade2 INTO %I', s, 'unidade2_' || s);
+        EXECUTE format('GRANT USAGE ON SCHEMA %I TO velko_user', 'unidade2_' || s);
+        EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA %I TO velko_user', 'unidade2_' || s);
+    END LOOP;
+END
+$$;

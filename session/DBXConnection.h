@@ -1,0 +1,70 @@
+#pragma once
+// The program's one database connection.
+//
+// Opened by service name (the libpq service file plays the TNS names), user and password, from
+// the parameter list DATABASE, USER_NAME, PASSWORD and DEFAULT COMPANY. After every successful
+// connection it runs the session set-up (role, national settings, company). Each statement
+// commits on its own unless the caller holds a Transaction. Statements are Oracle text; they are
+// translated on the way out. Errors are DatabaseError exceptions carrying the server's message.
+
+#include "Binds.h"
+#include "Result.h"
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace custos::session {
+
+class DBXConnection : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DBXConnection(QObject* parent = nullptr);
+    ~DBXConnection() override;
+
+    // Connection parameters: "DATABASE", "USER_NAME", "PASSWORD", "DEFAULT COMPANY".
+    void setParam(const QString& name, const QString& value);
+    QString param(const QString& name) const;
+
+    // Connects with the parameters and runs the after-connect set-up; a failure of either
+    // leaves the connection closed and raises DatabaseError.
+    void open();
+    void close();
+    bool isConnected() const;
+
+    // Runs a statement that returns rows.
+    Result query(const QString& oracleText, const Params& params = {});
+    // Runs a statement or an anonymous block; returns the rows affected (0 for blocks).
+    long long execute(const QString& oracleText, const Params& params = {});
+
+    // An explicit read-committed transaction; rolled back unless committed.
+    class Transaction
+    {
+    public:
+        explicit Transaction(DBXConnection& connection);
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+        ~Transaction();
+        void commit();
+        void rollback();
+
+    private:
+        DBXConnection* m_connection;
+        bool m_open = true;
+    };
+    bool inTransaction() const;
+
+Q_SIGNALS:
+    void connected();
+    void disconnected();
+
+private:
+    friend class Transaction;
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+    QMap<QString, QString> m_params;
+};
+
+} // namespace custos::session
