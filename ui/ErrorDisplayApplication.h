@@ -1,0 +1,23 @@
+#pragma once
+// The application object of the program. It is the application-wide error display: an error
+// that escapes an event handler abandons that handler and is shown in a modal box with the
+// application title, a stop icon, the error's text and OK; the program then goes on.
+
+#include <QApplication>
+#include <exception>
+
+namespace custos::ui {
+
+class ErrorDisplayApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    ErrorDisplayApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Shows one error the way the display shows it (also for errors caught outside handlers).
+    static void showError(const std::exception& error);
+};
+
+} // namespace custos::ui

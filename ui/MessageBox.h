@@ -1,0 +1,55 @@
+#pragma once
+// The program's message boxes: one type, one button set and a text each. A line break inside a
+// message is a single carriage return. Tests answer the boxes through a hook.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace custos::ui {
+
+enum class MessageType
+{
+    Information,
+    Warning,
+    Error,
+    Confirmation
+};
+
+enum class MessageButtons
+{
+    Ok,
+    YesNo,
+    OkCancel
+};
+
+enum class MessageResult
+{
+    Ok,
+    Cancel,
+    Yes,
+    No
+};
+
+// Shows a modal box titled with the application title and returns the button pressed. Closing
+// the box without a button counts as Cancel or No (OK for the one-button box).
+MessageResult showMessage(MessageType type, MessageButtons buttons, const QString& text,
+                          QWidget* parent = nullptr);
+
+// While a hook is installed, showMessage shows nothing and returns what the hook answers.
+using MessageHook = std::function<MessageResult(MessageType, MessageButtons, const QString& text)>;
+
+class ScopedMessageHook
+{
+public:
+    explicit ScopedMessageHook(MessageHook hook);
+    ~ScopedMessageHook();
+    ScopedMessageHook(const ScopedMessageHook&) = delete;
+    ScopedMessageHook& operator=(const ScopedMessageHook&) = delete;
+
+private:
+    MessageHook m_previous;
+};
+
+} // namespace custos::ui
