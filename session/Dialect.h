@@ -25,6 +25,7 @@ struct BlockSegment
 {
     std::string body;         // PL/pgSQL statements; binds are $1..$n in the order of `binds`
     bool commitAfter = false; // the Oracle block commits after this segment
+    std::vector<std::string> records; // FOR loop records the body uses (declared by procedureSource)
 };
 
 struct Translation
