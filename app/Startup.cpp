@@ -1,0 +1,41 @@
+#include "Startup.h"
+
+#include "DataModule_Custo.h"
+#include "ErrorDisplayApplication.h"
+#include "Global_Library.h"
+#include "TF_LogCusto.h"
+#include "TF_Menu.h"
+#include "TF_login.h"
+#include "VelkoIni.h"
+
+#include <QApplication>
+#include <QDir>
+#include <memory>
+
+namespace custos::app {
+
+int runCustos(const QString& programFolder)
+{
+    QApplication::setApplicationDisplayName(QStringLiteral("Varnelle CUSTOS"));
+
+    dayproc::TF_Menu F_Menu;
+    session::Global_Library Global_Library;
+    DataModule_Custo dataModule_Custo;
+    auto F_login = std::make_unique<TF_login>(Global_Library, F_Menu);
+    dayproc::TF_LogCusto F_LogCusto(&F_Menu);
+
+    try {
+        F_login->loadSettings(QDir(programFolder).filePath(QStringLiteral("velko.ini")));
+    } catch (const ConfigurationError& error) {
+        ui::ErrorDisplayApplication::showError(error);
+        return 1;
+    }
+    if (F_login->exec() != QDialog::Accepted)
+        return 0;
+    F_login.reset();
+
+    F_Menu.showMaximized();
+    return QApplication::exec();
+}
+
+} // namespace custos::app
