@@ -36,7 +36,7 @@ TCF_Global_Form7::TCF_Global_Form7(QWidget* parent) : QDialog(parent)
     m_toolBar = new QToolBar(strip);
     m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
     m_toolBar->setFixedHeight(kToolBarHeight);
-    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setIconSize(QSize(12, 12));
     m_toolBar->setMovable(false);
 
     auto* bevel = new QFrame(strip);

@@ -18,6 +18,7 @@ TCF_Single_Form7::TCF_Single_Form7(QWidget* parent) : TCF_Global_Form7(parent)
     m_sair->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     QFont bold = m_sair->font();
     bold.setBold(true);
+    bold.setPixelSize(11); // image and text fit the 26-pixel button
     m_sair->setFont(bold);
     QPalette navy = m_sair->palette();
     navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
