@@ -53,6 +53,21 @@ public:
     }
 };
 
+// The company field takes at most two typed characters. QLineEdit's own maximum length would
+// also cut a longer value from the configuration file, silently changing the company.
+class TypedLength : public QValidator
+{
+public:
+    TypedLength(int length, QObject* parent) : QValidator(parent), m_length(length) {}
+    State validate(QString& input, int&) const override
+    {
+        return input.size() <= m_length ? Acceptable : Invalid;
+    }
+
+private:
+    int m_length;
+};
+
 void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
     QPalette palette = widget->palette();
@@ -112,7 +127,7 @@ TF_login::TF_login(session::Global_Library& library, dayproc::TF_Menu& menu, QWi
     m_edEmpresa->setObjectName(QStringLiteral("edEmpresa"));
     m_edEmpresa->setDecimals(0);
     m_edEmpresa->setAlignment(Qt::AlignHCenter);
-    m_edEmpresa->setMaxLength(2);
+    m_edEmpresa->setValidator(new TypedLength(2, m_edEmpresa));
     m_edEmpresa->setMinValue(1);
     m_edEmpresa->setMaxValue(99);
     m_edEmpresa->setShowSeparator(true);
