@@ -322,7 +322,7 @@ CREATE INDEX abate_quartos_abate ON velko_cst.abate_quartos (id_abate);
 -- The average price of each slaughter product of the day (preco, editable) beside the price as
 -- first computed (preco_original) and the period it was computed over; the restoration trail;
 -- id_abate_preco_historico: the price capture that set it. No foreign key to ABATE: the
--- generation sends the central prices to a processing database ahead of the day records.
+-- generation sends the central prices to a processing database without their day records.
 CREATE TABLE velko_cst.abate_preco (
     id_abate_preco            numeric(15) PRIMARY KEY,
     id_abate                  numeric(15) NOT NULL,
