@@ -18,7 +18,7 @@ inline void createPriceTable(const TestDatabase& db)
     db.exec(QStringLiteral(
         "CREATE TABLE velko_cst.tst_preco ("
         "  id_preco numeric(10) PRIMARY KEY, grupo varchar(20), peso numeric(12,3),"
-        "  preco numeric(12,3) CONSTRAINT ck_tst_preco_positivo CHECK (preco >= 0),"
+        "  preco numeric(14,5) CONSTRAINT ck_tst_preco_positivo CHECK (preco >= 0),"
         "  resultado_total numeric(14,2), preco_total numeric(14,2), valor_mod numeric(14,2),"
         "  valor_cif numeric(14,2), flag numeric(1), data oracle.date, obs varchar(10));"
         "INSERT INTO velko_cst.tst_preco VALUES"
