@@ -112,13 +112,23 @@ void decode(Renderer& r, const Expr& e)
 
 SqlType decodeType(const Renderer& r, const Expr& e) { return r.typeOf(*e.args[2]); }
 
-// NVL(a, b): b takes a's type.
+// NVL(a, b): b takes a's type. When a is a column or a function result of a type the dialect
+// cannot tell, a whole-number literal b is written as an untyped literal, which the server reads in
+// a's type (NVL(text_column, 0) gives '0', NVL(number_column, 0) gives 0).
 void nvl(Renderer& r, const Expr& e)
 {
+    const Expr& a = *e.args[0];
+    const Expr& b = *e.args[1];
+    const bool negative = b.kind == ExprKind::Unary && b.text == "-" && isIntegerLiteral(*b.args[0]);
+    const bool untypedLiteral = (isIntegerLiteral(b) || negative) && r.typeOf(a) == SqlType::Unknown
+        && (a.kind == ExprKind::Column || a.kind == ExprKind::Call);
     r.write("COALESCE(");
-    r.expr(*e.args[0]);
+    r.expr(a);
     r.write(", ");
-    convertedTo(r, *e.args[1], r.typeOf(*e.args[0]));
+    if (untypedLiteral)
+        r.write(negative ? "'-" + b.args[0]->text + "'" : "'" + b.text + "'");
+    else
+        convertedTo(r, b, r.typeOf(a));
     r.write(")");
 }
 
