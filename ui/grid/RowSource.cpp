@@ -1,0 +1,32 @@
+#include "RowSource.h"
+
+namespace custos::grid {
+
+int RowSource::textWidth(int) const
+{
+    return 0;
+}
+
+int RowSource::editDecimals(int field) const
+{
+    return fieldKind(field) == FieldKind::Number ? 2 : 0;
+}
+
+int RowSource::fieldIndex(const QString& name) const
+{
+    for (int f = 0, n = fieldCount(); f < n; ++f)
+        if (fieldName(f).compare(name, Qt::CaseInsensitive) == 0)
+            return f;
+    return -1;
+}
+
+double RowSource::number(int row, int field, bool* isNull) const
+{
+    const QVariant v = value(row, field);
+    bool ok = false;
+    const double d = v.isNull() ? 0.0 : v.toDouble(&ok);
+    *isNull = !ok;
+    return ok ? d : 0.0;
+}
+
+} // namespace custos::grid
