@@ -264,11 +264,16 @@ void substr(Renderer& r, const Expr& e)
     r.write("), '')");
 }
 
+// TO_CHAR(x): orafce's for numbers and dates the dialect can tell; a column may as well be text
+// (codes are kept as text or as whole numbers), which a cast renders as Oracle does.
 void toChar(Renderer& r, const Expr& e)
 {
     if (e.args.size() == 1) {
-        if (r.typeOf(*e.args[0]) == SqlType::Text)
+        const SqlType t = r.typeOf(*e.args[0]);
+        if (t == SqlType::Text)
             return r.expr(*e.args[0]);
+        if (t == SqlType::Unknown)
+            return r.exprAs(*e.args[0], "text");
         plainCall(r, "oracle.to_char", e);
         return;
     }
