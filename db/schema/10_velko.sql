@@ -71,6 +71,16 @@ AS $$
     SELECT set_config('velko.empresa', coalesce(empresa::text, ''), false);
 $$;
 
+-- The login passes the company as text; Oracle converts it to the number parameter implicitly
+-- (and refuses a text that is not a number), so does this overload.
+CREATE PROCEDURE pkg_velko.set_empresa(empresa text)
+    LANGUAGE plpgsql
+AS $$
+BEGIN
+    CALL pkg_velko.set_empresa(empresa::numeric);
+END
+$$;
+
 CREATE FUNCTION pkg_velko.get_empresa() RETURNS numeric
     LANGUAGE sql STABLE
 AS $$
