@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace custos::data {
@@ -109,78 +110,76 @@ void RecordStore::load(const session::Result& result, const std::vector<int>& so
 {
     const int firstRow = m_rowCount;
     const int rows = result.rowCount();
-    for (std::size_t c = 0; c < m_columns.size(); ++c) {
-        Column& column = m_columns[c];
-        column.nulls.resize(std::size_t(firstRow + rows + 63) / 64, 0);
-        loadColumn(column, result, sourceColumns[c], firstRow);
+    const std::size_t total = std::size_t(firstRow + rows);
+    for (Column& column : m_columns) {
+        column.nulls.resize((total + 63) / 64, 0);
+        switch (column.kind) {
+        case StorageKind::Float:
+            column.floats.resize(total);
+            break;
+        case StorageKind::Integer:
+            column.integers.resize(total);
+            break;
+        case StorageKind::Timestamp:
+            column.stamps.resize(total);
+            break;
+        case StorageKind::Text:
+            column.texts.resize(total);
+            break;
+        }
     }
-    m_rowCount = firstRow + rows;
+    // Row by row, as libpq keeps the values, so each row's cells are read while in cache.
+    for (int r = 0; r < rows; ++r) {
+        const std::size_t row = std::size_t(firstRow + r);
+        for (std::size_t c = 0; c < m_columns.size(); ++c)
+            loadCell(m_columns[c], row, result, r, sourceColumns[c]);
+    }
+    m_rowCount = int(total);
 }
 
-void RecordStore::loadColumn(Column& column, const session::Result& result, int source, int firstRow)
+void RecordStore::loadCell(Column& column, std::size_t row, const session::Result& result, int sourceRow, int source)
 {
-    const int rows = result.rowCount();
-    const std::size_t total = std::size_t(firstRow + rows);
+    if (result.isNull(sourceRow, source)) {
+        setNull(column, int(row), true);
+        return;
+    }
+    const char* s = result.raw(sourceRow, source);
+    const int length = result.rawLength(sourceRow, source);
     switch (column.kind) {
-    case StorageKind::Float:
-        column.floats.resize(total);
-        for (int r = 0; r < rows; ++r) {
-            if (result.isNull(r, source)) {
-                setNull(column, firstRow + r, true);
-                continue;
-            }
-            const char* s = result.raw(r, source);
-            const char* end = s + result.rawLength(r, source);
-            double v = 0;
-            if (std::from_chars(s, end, v).ptr != end)
-                v = result.value(r, source).toDouble();
-            column.floats[std::size_t(firstRow + r)] = v;
-        }
+    case StorageKind::Float: {
+        double v = 0;
+        if (std::from_chars(s, s + length, v).ptr != s + length)
+            v = result.value(sourceRow, source).toDouble();
+        column.floats[row] = v;
         break;
-    case StorageKind::Integer:
-        column.integers.resize(total);
-        for (int r = 0; r < rows; ++r) {
-            if (result.isNull(r, source)) {
-                setNull(column, firstRow + r, true);
-                continue;
-            }
-            const char* s = result.raw(r, source);
-            const char* end = s + result.rawLength(r, source);
-            qint32 v = 0;
-            if (std::from_chars(s, end, v).ptr != end)
-                v = result.value(r, source).toInt();
-            column.integers[std::size_t(firstRow + r)] = v;
+    }
+    case StorageKind::Integer: {
+        qint32 v = 0;
+        if (std::from_chars(s, s + length, v).ptr != s + length) {
+            const double number = result.value(sourceRow, source).toDouble();
+            if (number != std::trunc(number) || number < std::numeric_limits<qint32>::min()
+                || number > std::numeric_limits<qint32>::max())
+                throw DataError(QStringLiteral("O valor %1 não é um número inteiro.").arg(QString::fromUtf8(s, length)));
+            v = qint32(number);
         }
+        column.integers[row] = v;
         break;
-    case StorageKind::Timestamp:
-        column.stamps.resize(total);
-        for (int r = 0; r < rows; ++r) {
-            if (result.isNull(r, source)) {
-                setNull(column, firstRow + r, true);
-                continue;
+    }
+    case StorageKind::Timestamp: {
+        qint64 packed = 0;
+        if (!parseIsoTimestamp(s, length, packed)) {
+            const QDateTime value = result.value(sourceRow, source).toDateTime();
+            if (!value.isValid()) {
+                setNull(column, int(row), true);
+                return;
             }
-            qint64 packed = 0;
-            if (!parseIsoTimestamp(result.raw(r, source), result.rawLength(r, source), packed)) {
-                const QDateTime value = result.value(r, source).toDateTime();
-                if (!value.isValid()) {
-                    setNull(column, firstRow + r, true);
-                    continue;
-                }
-                packed = packTimestamp(value);
-            }
-            column.stamps[std::size_t(firstRow + r)] = packed;
+            packed = packTimestamp(value);
         }
+        column.stamps[row] = packed;
         break;
+    }
     case StorageKind::Text:
-        column.texts.resize(total);
-        for (int r = 0; r < rows; ++r) {
-            if (result.isNull(r, source)) {
-                setNull(column, firstRow + r, true);
-                continue;
-            }
-            column.texts[std::size_t(firstRow + r)] =
-                appendText(column, result.raw(r, source), std::size_t(result.rawLength(r, source)));
-        }
+        column.texts[row] = appendText(column, s, std::size_t(length));
         break;
     }
 }

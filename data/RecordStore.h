@@ -71,7 +71,7 @@ private:
 
     void setNull(Column& column, int row, bool null);
     TextRef appendText(Column& column, const char* bytes, std::size_t length);
-    void loadColumn(Column& column, const session::Result& result, int source, int firstRow);
+    void loadCell(Column& column, std::size_t row, const session::Result& result, int sourceRow, int source);
 
     std::vector<Column> m_columns;
     int m_rowCount = 0;
