@@ -68,7 +68,7 @@ private:
     int m_length;
 };
 
-void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -90,15 +90,15 @@ TF_login::TF_login(session::Global_Library& library, dayproc::TF_Menu& menu, QWi
     setObjectName(QStringLiteral("F_login"));
     setWindowTitle(QStringLiteral("Login"));
     setFixedSize(kWindowSize);
-    setTextColour(this, QPalette::Window, Qt::white);
+    setColour(this, QPalette::Window, Qt::white);
     setAutoFillBackground(true);
 
     auto* title = new QLabel(QStringLiteral("  Varnelle BI"), this);
     title->setObjectName(QStringLiteral("lbTitulo"));
     title->setGeometry(kBorder, kTopBand, kWindowSize.width() - 2 * kBorder, kTitleHeight);
     title->setAutoFillBackground(true);
-    setTextColour(title, QPalette::Window, kTitleStrip);
-    setTextColour(title, QPalette::WindowText, Qt::white);
+    setColour(title, QPalette::Window, kTitleStrip);
+    setColour(title, QPalette::WindowText, Qt::white);
     QFont titleFont(QStringLiteral("Arial"));
     titleFont.setPixelSize(19);
     title->setFont(titleFont);
@@ -111,7 +111,7 @@ TF_login::TF_login(session::Global_Library& library, dayproc::TF_Menu& menu, QWi
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(kLabelLeft, top, kLabelWidth, kFieldHeight);
         label->setBuddy(field);
-        setTextColour(label, QPalette::WindowText, kNavy);
+        setColour(label, QPalette::WindowText, kNavy);
         field->setGeometry(kFieldLeft, top, kFieldWidth, kFieldHeight);
     };
 
@@ -120,7 +120,7 @@ TF_login::TF_login(session::Global_Library& library, dayproc::TF_Menu& menu, QWi
     m_comboBanco->setEditable(true);
     m_comboBanco->setInsertPolicy(QComboBox::NoInsert);
     setBold(m_comboBanco);
-    setTextColour(m_comboBanco, QPalette::Text, kNavy);
+    setColour(m_comboBanco, QPalette::Text, kNavy);
     place(m_comboBanco, QStringLiteral("Label1"), QStringLiteral("Banco de Dados"));
 
     m_edEmpresa = new ui::TNumEdit(this);
@@ -156,12 +156,13 @@ TF_login::TF_login(session::Global_Library& library, dayproc::TF_Menu& menu, QWi
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);
         setBold(b);
-        setTextColour(b, QPalette::ButtonText, kNavy);
+        setColour(b, QPalette::ButtonText, kNavy);
         b->setGeometry(left, kRowTop + 4 * kRowHeight + 8, 90, 26);
         return b;
     };
     m_bLogin = button(QStringLiteral("b_login"), QStringLiteral("&Login"), kFieldLeft + kFieldWidth - 190);
-    m_bCancela = button(QStringLiteral("b_cancela"), QStringLiteral("&Cancela"), kFieldLeft + kFieldWidth - 90);
+    m_bCancela =
+        button(QStringLiteral("b_cancela"), QStringLiteral("&Cancela"), kFieldLeft + kFieldWidth - 90);
     connect(m_bLogin, &QPushButton::clicked, this, &TF_login::b_loginClick);
     connect(m_bCancela, &QPushButton::clicked, this, &TF_login::b_cancelaClick);
 
@@ -217,10 +218,12 @@ void TF_login::b_loginClick()
                            session::Params().setText(QStringLiteral("EMPRESA"),
                                                      connection.param(QStringLiteral("DEFAULT COMPANY"))));
         const session::Result user = connection.query(
-            Q_User, session::Params().setText(QStringLiteral("USERNAME"), connection.param(QStringLiteral("USER_NAME"))));
+            Q_User, session::Params().setText(QStringLiteral("USERNAME"),
+                                              connection.param(QStringLiteral("USER_NAME"))));
         if (user.rowCount() == 0) {
             ui::showMessage(ui::MessageType::Error, ui::MessageButtons::Ok,
-                            QStringLiteral("Este usuário não tem permissão para acessar o sistema de custo."), this);
+                            QStringLiteral("Este usuário não tem permissão para acessar o sistema de custo."),
+                            this);
             reject();
             return;
         }
@@ -240,7 +243,10 @@ void TF_login::setFlags(const QString& nivelAcesso)
     m_menu.user_operador = nivelAcesso == QLatin1String("USR");
 }
 
-void TF_login::b_cancelaClick() { reject(); }
+void TF_login::b_cancelaClick()
+{
+    reject();
+}
 
 void TF_login::paintEvent(QPaintEvent* event)
 {

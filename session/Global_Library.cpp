@@ -14,9 +14,7 @@ SharedGridStyle verdana(const QColor& background, const QColor& text)
 } // namespace
 
 Global_Library::Global_Library(QObject* parent)
-    : QObject(parent),
-      m_connection(new DBXConnection(this)),
-      m_cxStyle2(verdana(Qt::white, Qt::black)),
+    : QObject(parent), m_connection(new DBXConnection(this)), m_cxStyle2(verdana(Qt::white, Qt::black)),
       m_cxStyle4(verdana(Qt::white, Qt::black)),
       m_cxStyle6(verdana(QColor(0x80, 0x80, 0x80), QColor(0xD4, 0xD0, 0xC8))),
       m_cxStyle7(verdana(QColor(0x3A, 0x6E, 0xA5), Qt::white)),
@@ -34,6 +32,9 @@ Global_Library::~Global_Library()
         g_instance = nullptr;
 }
 
-Global_Library* Global_Library::instance() { return g_instance; }
+Global_Library* Global_Library::instance()
+{
+    return g_instance;
+}
 
 } // namespace custos::session

@@ -8,7 +8,8 @@ namespace custos::session {
 
 int GetEmpresaSessao(DBXConnection& connection)
 {
-    const Result result = connection.query(QStringLiteral("select VELKO.PKG_VELKO.Get_Empresa EMPRESA from dual"));
+    const Result result =
+        connection.query(QStringLiteral("select VELKO.PKG_VELKO.Get_Empresa EMPRESA from dual"));
     return result.value(0, result.indexOf(QStringLiteral("EMPRESA"))).toInt();
 }
 
@@ -52,9 +53,9 @@ void InsereClausulaIn(DBXConnection& connection, int chave, const QVariant& valu
     }
     const QString statement = QStringLiteral("INSERT INTO VELKO.CLAUSULA_IN ( CHAVE , \n") + column +
                               QStringLiteral("\nVALUES ( :CHAVE , :DADOS )");
-    connection.execute(statement, Params()
-                                      .setInteger(QStringLiteral("CHAVE"), chave)
-                                      .set(QStringLiteral("DADOS"), type, dados));
+    connection.execute(
+        statement,
+        Params().setInteger(QStringLiteral("CHAVE"), chave).set(QStringLiteral("DADOS"), type, dados));
 }
 
 } // namespace custos::session

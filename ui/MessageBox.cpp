@@ -93,6 +93,9 @@ ScopedMessageHook::ScopedMessageHook(MessageHook hook) : m_previous(std::move(cu
     currentHook() = std::move(hook);
 }
 
-ScopedMessageHook::~ScopedMessageHook() { currentHook() = std::move(m_previous); }
+ScopedMessageHook::~ScopedMessageHook()
+{
+    currentHook() = std::move(m_previous);
+}
 
 } // namespace custos::ui

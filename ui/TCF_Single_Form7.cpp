@@ -38,7 +38,8 @@ TCF_Single_Form7::TCF_Single_Form7(QWidget* parent) : TCF_Global_Form7(parent)
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     addAction(separator);
-    QAction* sair1 = addItem(QStringLiteral("Sair1"), QStringLiteral("&Sair"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    QAction* sair1 =
+        addItem(QStringLiteral("Sair1"), QStringLiteral("&Sair"), QKeySequence(Qt::CTRL | Qt::Key_F4));
     connect(sair1, &QAction::triggered, m_sair, &QToolButton::click);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }

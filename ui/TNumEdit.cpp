@@ -17,13 +17,22 @@ const QChar kMinus = QLatin1Char('-');
 // QLineEdit keeps this much room between its contents rectangle and the text.
 constexpr int kHorizontalMargin = 2;
 
-bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 } // namespace
 
-TNumEdit::TNumEdit(QWidget* parent) : QLineEdit(parent) { setAlignment(Qt::AlignRight); }
+TNumEdit::TNumEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setAlignment(Qt::AlignRight);
+}
 
-QChar TNumEdit::decimalSeparator() const { return locale().decimalPoint().at(0); }
+QChar TNumEdit::decimalSeparator() const
+{
+    return locale().decimalPoint().at(0);
+}
 
 void TNumEdit::setDecimals(int decimals)
 {
@@ -77,9 +86,15 @@ QString TNumEdit::formatted(double value, bool separators) const
     return format.toString(value, 'f', m_decimals);
 }
 
-QString TNumEdit::fixedText(double value) const { return formatted(value, false); }
+QString TNumEdit::fixedText(double value) const
+{
+    return formatted(value, false);
+}
 
-QString TNumEdit::shownText() const { return hasFocus() ? text() : formatted(Value(), m_showSeparator); }
+QString TNumEdit::shownText() const
+{
+    return hasFocus() ? text() : formatted(Value(), m_showSeparator);
+}
 
 bool TNumEdit::wholeTextSelected() const
 {
@@ -272,7 +287,8 @@ void TNumEdit::paintEvent(QPaintEvent* event)
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    QRect area = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
+    QRect area =
+        style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
     area.adjust(kHorizontalMargin, 0, -kHorizontalMargin, 0);
     const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
     if (horizontal & Qt::AlignRight)

@@ -2,6 +2,8 @@
 
 #include "TF_Wait.h"
 
+#include <algorithm>
+
 namespace custos::ui {
 
 WaitOverlay::WaitOverlay(QWidget* owner)
@@ -12,7 +14,10 @@ WaitOverlay::WaitOverlay(QWidget* owner)
     m_overlay->showOverOwner();
 }
 
-WaitOverlay::~WaitOverlay() { delete m_overlay.data(); }
+WaitOverlay::~WaitOverlay()
+{
+    delete m_overlay.data();
+}
 
 bool WaitOverlay::isShowing(const QWidget* owner)
 {

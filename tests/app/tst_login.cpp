@@ -54,8 +54,7 @@ private:
     int m_connects = 0;
     int m_disconnects = 0;
 
-    template <typename T>
-    T* field(const char* name) const
+    template <typename T> T* field(const char* name) const
     {
         return m_login->findChild<T*>(QLatin1String(name));
     }
@@ -65,7 +64,9 @@ private:
     {
         QFile ini(m_dir.filePath(QStringLiteral("velko.ini")));
         QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(QStringLiteral("SERVER NAME=%1\nDEFAULT COMPANY=%2\n").arg(m_db->serviceName(), company).toUtf8());
+        ini.write(QStringLiteral("SERVER NAME=%1\nDEFAULT COMPANY=%2\n")
+                      .arg(m_db->serviceName(), company)
+                      .toUtf8());
         ini.close();
         m_login->loadSettings(ini.fileName());
         m_login->show();
@@ -90,13 +91,13 @@ private Q_SLOTS:
         m_db->exec(QStringLiteral("DELETE FROM velko_cst.usuarios;"
                                   "INSERT INTO velko_cst.usuarios (username, nivel_acesso) VALUES"
                                   " ('GERENTE', 'ADM'), ('ANALISTA', 'CUS'), ('OPERADOR', 'USR');"));
-        m_hook = std::make_unique<ui::ScopedMessageHook>([this](ui::MessageType type, ui::MessageButtons,
-                                                                const QString& text) {
-            m_shown.append({type, text});
-            if (auto during = std::exchange(m_duringMessage, nullptr))
-                during();
-            return ui::MessageResult::Ok;
-        });
+        m_hook = std::make_unique<ui::ScopedMessageHook>(
+            [this](ui::MessageType type, ui::MessageButtons, const QString& text) {
+                m_shown.append({type, text});
+                if (auto during = std::exchange(m_duringMessage, nullptr))
+                    during();
+                return ui::MessageResult::Ok;
+            });
     }
 
     void init()
@@ -108,7 +109,8 @@ private Q_SLOTS:
         m_duringMessage = nullptr;
         m_connects = m_disconnects = 0;
         connect(&m_library->connection(), &session::DBXConnection::connected, this, [this] { ++m_connects; });
-        connect(&m_library->connection(), &session::DBXConnection::disconnected, this, [this] { ++m_disconnects; });
+        connect(&m_library->connection(), &session::DBXConnection::disconnected, this,
+                [this] { ++m_disconnects; });
     }
 
     void cleanup()
@@ -125,7 +127,8 @@ private Q_SLOTS:
         QTest::newRow("CUS") << LevelCase{"ANALISTA", "ANALISTA", "CUS", false, true, false};
         QTest::newRow("USR") << LevelCase{"OPERADOR", "OPERADOR", "USR", false, false, true};
         QTest::newRow("usr in lower case") << LevelCase{"OPERADOR", "OPERADOR", "usr", false, false, false};
-        QTest::newRow("blanks around the user") << LevelCase{"  GERENTE ", "GERENTE", "ADM", true, false, false};
+        QTest::newRow("blanks around the user")
+            << LevelCase{"  GERENTE ", "GERENTE", "ADM", true, false, false};
     }
 
     void accessLevels()
@@ -159,7 +162,8 @@ private Q_SLOTS:
 
         QCOMPARE(m_shown.size(), 1);
         QCOMPARE(m_shown[0].type, ui::MessageType::Error);
-        QCOMPARE(m_shown[0].text, QStringLiteral("Este usuário não tem permissão para acessar o sistema de custo."));
+        QCOMPARE(m_shown[0].text,
+                 QStringLiteral("Este usuário não tem permissão para acessar o sistema de custo."));
         QCOMPARE(m_login->result(), int(QDialog::Rejected));
         QVERIFY(!m_login->isVisible());
         QVERIFY(!field<QPushButton>("b_login")->isEnabled());
@@ -174,7 +178,8 @@ private Q_SLOTS:
         QTest::mouseClick(field<QPushButton>("b_login"), Qt::LeftButton);
         QCOMPARE(m_shown.size(), 1);
         QCOMPARE(m_shown[0].type, ui::MessageType::Error);
-        QVERIFY2(m_shown[0].text.contains(QStringLiteral("password authentication failed")), qPrintable(m_shown[0].text));
+        QVERIFY2(m_shown[0].text.contains(QStringLiteral("password authentication failed")),
+                 qPrintable(m_shown[0].text));
         QVERIFY(buttonsEnabled());
         QVERIFY(m_login->isVisible());
         QCOMPARE(field<QLineEdit>("edUsuario")->text(), QStringLiteral("GERENTE"));

@@ -20,8 +20,9 @@ private:
     QStringList rows(int chave)
     {
         const session::Result result = m_connection->query(
-            QStringLiteral("SELECT NUMERO, TO_CHAR(DATA, 'YYYY-MM-DD HH24:MI:SS') DATA, CARACTER FROM VELKO.CLAUSULA_IN "
-                           "WHERE CHAVE = :CHAVE ORDER BY NUMERO, DATA, CARACTER"),
+            QStringLiteral(
+                "SELECT NUMERO, TO_CHAR(DATA, 'YYYY-MM-DD HH24:MI:SS') DATA, CARACTER FROM VELKO.CLAUSULA_IN "
+                "WHERE CHAVE = :CHAVE ORDER BY NUMERO, DATA, CARACTER"),
             session::Params().setInteger(QStringLiteral("CHAVE"), chave));
         QStringList out;
         for (int r = 0; r < result.rowCount(); ++r)
@@ -34,7 +35,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         m_db = std::make_unique<test::TestDatabase>();
-        m_connection = m_db->connect(QStringLiteral("GERENTE"), QStringLiteral("custos"), QStringLiteral("3"));
+        m_connection =
+            m_db->connect(QStringLiteral("GERENTE"), QStringLiteral("custos"), QStringLiteral("3"));
     }
 
     void companyOfTheSession() { QCOMPARE(session::GetEmpresaSessao(*m_connection), 3); }

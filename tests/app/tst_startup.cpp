@@ -104,8 +104,9 @@ private Q_SLOTS:
     void goodLoginShowsTheMainWindowMaximised()
     {
         test::TestDatabase db;
-        db.exec(QStringLiteral("DELETE FROM velko_cst.usuarios;"
-                               "INSERT INTO velko_cst.usuarios (username, nivel_acesso) VALUES ('OPERADOR', 'USR');"));
+        db.exec(QStringLiteral(
+            "DELETE FROM velko_cst.usuarios;"
+            "INSERT INTO velko_cst.usuarios (username, nivel_acesso) VALUES ('OPERADOR', 'USR');"));
         QTemporaryDir dir;
         writeIni(dir, db.serviceName());
         QStringList shown;
@@ -130,7 +131,8 @@ private Q_SLOTS:
             login->findChild<QLineEdit*>(QStringLiteral("edSenha"))->setText(QStringLiteral("custos"));
             QTest::mouseClick(login->findChild<QPushButton*>(QStringLiteral("b_login")), Qt::LeftButton);
             if (login->isVisible()) // the login failed: end the run
-                QTest::mouseClick(login->findChild<QPushButton*>(QStringLiteral("b_cancela")), Qt::LeftButton);
+                QTest::mouseClick(login->findChild<QPushButton*>(QStringLiteral("b_cancela")),
+                                  Qt::LeftButton);
             else
                 QTimer::singleShot(0, qApp, closeMainWindow);
         });

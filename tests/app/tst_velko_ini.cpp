@@ -22,15 +22,24 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("serverName");
         QTest::addColumn<QString>("defaultCompany");
-        QTest::newRow("names in any case") << QByteArray("server name=CUSTOS\nDefault Company=1\n") << "CUSTOS" << "1";
-        QTest::newRow("value not trimmed") << QByteArray("SERVER NAME= CUSTOS \nDEFAULT COMPANY=2") << " CUSTOS " << "2";
-        QTest::newRow("equals sign in value") << QByteArray("SERVER NAME=A=B\n") << "A=B" << "";
+        QTest::newRow("names in any case")
+            << QByteArray("server name=CUSTOS\nDefault Company=1\n") << "CUSTOS"
+            << "1";
+        QTest::newRow("value not trimmed")
+            << QByteArray("SERVER NAME= CUSTOS \nDEFAULT COMPANY=2") << " CUSTOS "
+            << "2";
+        QTest::newRow("equals sign in value") << QByteArray("SERVER NAME=A=B\n") << "A=B"
+                                              << "";
         QTest::newRow("section and line without =")
-            << QByteArray("[VELKO]\nSERVER NAME\nDEFAULT COMPANY=3\nSERVER NAME=CUSTOS\n") << "CUSTOS" << "3";
-        QTest::newRow("missing key") << QByteArray("DEFAULT COMPANY=1\n") << "" << "1";
+            << QByteArray("[VELKO]\nSERVER NAME\nDEFAULT COMPANY=3\nSERVER NAME=CUSTOS\n") << "CUSTOS"
+            << "3";
+        QTest::newRow("missing key") << QByteArray("DEFAULT COMPANY=1\n") << ""
+                                     << "1";
         QTest::newRow("CRLF and byte order mark")
-            << QByteArray("\xEF\xBB\xBFSERVER NAME=CUSTOS\r\nDEFAULT COMPANY=4\r\n") << "CUSTOS" << "4";
-        QTest::newRow("first of two lines") << QByteArray("SERVER NAME=UM\nSERVER NAME=DOIS\n") << "UM" << "";
+            << QByteArray("\xEF\xBB\xBFSERVER NAME=CUSTOS\r\nDEFAULT COMPANY=4\r\n") << "CUSTOS"
+            << "4";
+        QTest::newRow("first of two lines") << QByteArray("SERVER NAME=UM\nSERVER NAME=DOIS\n") << "UM"
+                                            << "";
     }
 
     void values()
@@ -70,9 +79,11 @@ private Q_SLOTS:
         auto* senha = login.findChild<QLineEdit*>(QStringLiteral("edSenha"));
         senha->setText(QStringLiteral("antiga"));
         login.loadSettings(path);
-        QCOMPARE(login.findChild<QComboBox*>(QStringLiteral("ComboBanco"))->currentText(), QStringLiteral("CUSTOS"));
+        QCOMPARE(login.findChild<QComboBox*>(QStringLiteral("ComboBanco"))->currentText(),
+                 QStringLiteral("CUSTOS"));
         // Kept whole, though more than the two characters the field takes from the keyboard.
-        QCOMPARE(login.findChild<custos::ui::TNumEdit*>(QStringLiteral("edEmpresa"))->text(), QStringLiteral("123"));
+        QCOMPARE(login.findChild<custos::ui::TNumEdit*>(QStringLiteral("edEmpresa"))->text(),
+                 QStringLiteral("123"));
         QCOMPARE(senha->text(), QString());
         login.show();
         QVERIFY(QTest::qWaitForWindowActive(&login));

@@ -117,7 +117,8 @@ private Q_SLOTS:
             auto overlays = owner.findChildren<TF_Wait*>();
             QCOMPARE(overlays.size(), 1);
             QVERIFY(overlays[0]->isVisible());
-            QCOMPARE(overlays[0]->geometry(), QRect(frame.left(), frame.top() + 20, frame.width(), frame.height() - 20));
+            QCOMPARE(overlays[0]->geometry(),
+                     QRect(frame.left(), frame.top() + 20, frame.width(), frame.height() - 20));
             QCOMPARE(overlays[0]->findChild<QLabel*>()->text(), QStringLiteral("Aguarde..."));
             {
                 WaitOverlay nested(&owner);
