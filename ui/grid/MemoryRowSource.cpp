@@ -84,14 +84,9 @@ int MemoryRowSource::textWidth(int field) const
 int MemoryRowSource::editDecimals(int field) const
 {
     const Field& f = m_fields[std::size_t(field)];
-    const QString& pattern = f.editFormat.isEmpty() ? f.displayFormat : f.editFormat;
-    const int point = int(pattern.indexOf(QLatin1Char('.')));
-    if (f.kind != FieldKind::Number || point < 0)
+    if (f.kind != FieldKind::Number)
         return RowSource::editDecimals(field);
-    int decimals = 0;
-    for (int i = point + 1; i < pattern.size() && (pattern[i] == QLatin1Char('0') || pattern[i] == QLatin1Char('#')); ++i)
-        ++decimals;
-    return decimals;
+    return patternDecimals(f.editFormat.isEmpty() ? f.displayFormat : f.editFormat, RowSource::editDecimals(field));
 }
 
 QVariant MemoryRowSource::value(int row, int field) const

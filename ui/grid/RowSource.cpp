@@ -29,4 +29,15 @@ double RowSource::number(int row, int field, bool* isNull) const
     return ok ? d : 0.0;
 }
 
+int patternDecimals(const QString& pattern, int fallback)
+{
+    const int point = int(pattern.indexOf(QLatin1Char('.')));
+    if (point < 0)
+        return fallback;
+    int decimals = 0;
+    for (int i = point + 1; i < pattern.size() && (pattern[i] == QLatin1Char('0') || pattern[i] == QLatin1Char('#')); ++i)
+        ++decimals;
+    return decimals;
+}
+
 } // namespace custos::grid

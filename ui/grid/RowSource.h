@@ -60,4 +60,7 @@ Q_SIGNALS:
     void currentRowChanged(int row);
 };
 
+// Decimals a display pattern shows at most ("#,0.00" 2, "#,0.000###" 6); fallback without a point.
+int patternDecimals(const QString& pattern, int fallback);
+
 } // namespace custos::grid
