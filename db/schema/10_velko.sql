@@ -58,7 +58,7 @@ CREATE PROCEDURE velko.set_nls_parameters()
     LANGUAGE plpgsql
 AS $$
 BEGIN
-    PERFORM set_config('search_path', 'public, oracle', false);
+    PERFORM set_config('search_path', 'public, oracompat, oracle', false);
     PERFORM set_config('datestyle', 'ISO, DMY', false);
     PERFORM velko.limpa_clausula_in_encerradas();
 END
