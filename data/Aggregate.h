@@ -1,6 +1,6 @@
 #pragma once
-// An aggregate of a client dataset: an expression over all its rows (Expression.h) with a
-// display format. It is kept up to date with every change of the rows (computed when read
+// An aggregate of a client dataset: an expression over all its rows (Expression.h; a filter
+// does not narrow them) with a display format. It is kept up to date with every change of the rows (computed when read
 // after a change) and is NULL, shown empty, when the dataset has no rows or a divisor sums
 // to zero.
 

@@ -315,7 +315,7 @@ void DataSet::setFilter(const QString& expression)
         parsed.bind([this](const QString& name) { return fieldColumn(name); }, m_store);
     m_filterText = expression;
     m_filterExpression = std::move(parsed);
-    if (isActive())
+    if (isActive() && m_filtered)
         applyFilter();
 }
 

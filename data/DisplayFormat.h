@@ -11,7 +11,8 @@
 // ("#,0.000###" shows three to six decimals); a value that rounds to zero has no sign, and a
 // pattern with no required digit shows zero as nothing ("#"). An empty pattern means the
 // general number format: up to 15 significant digits, no thousands groups, scientific notation
-// ("1,5E-7", "1E20") below 0.00001 or beyond 15 integer digits.
+// ("1,5E-7", "1E20") below 0.00001 or beyond 15 integer digits. A pattern has one section: the
+// datasets use no separate negative or zero sections, so ";" is a literal like any other.
 
 #include <QLocale>
 #include <QString>
