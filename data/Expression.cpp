@@ -1,6 +1,7 @@
 #include "Expression.h"
 
 #include "DataError.h"
+#include "Timestamp.h"
 
 #include <QDate>
 #include <algorithm>
@@ -376,12 +377,7 @@ bool toTimestampLiteral(Node& node)
 {
     if (node.op != Op::Text)
         return false;
-    QDateTime value = QDateTime::fromString(node.text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!value.isValid()) {
-        const QDate day = QDate::fromString(node.text, QStringLiteral("yyyy-MM-dd"));
-        if (day.isValid())
-            value = QDateTime(day, QTime(0, 0));
-    }
+    const QDateTime value = parseTimestamp(node.text, QLocale::c());
     if (!value.isValid())
         return false;
     node.op = Op::Timestamp;

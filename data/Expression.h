@@ -10,7 +10,8 @@
 // Filter expressions test one row: comparisons (= <> < > <= >=) of fields, numbers and 'texts'
 // ('' inside a text is a quote), IS [NOT] NULL, AND, OR, NOT, arithmetic and parentheses:
 // "CRITERIO_RECEITA = 'M' AND PRECO > 0". Texts compare exactly; a timestamp compares with a
-// text written 'yyyy-MM-dd' or 'yyyy-MM-dd HH:mm:ss'. A comparison with NULL is false.
+// text written 'yyyy-MM-dd', 'yyyy-MM-dd HH:mm' or 'yyyy-MM-dd HH:mm:ss'. A comparison with
+// NULL is false.
 //
 // Field names are case-insensitive; [name] reads a field whose name is not a plain identifier.
 // Syntax errors are raised when the text is parsed, unknown fields and mixed types when the

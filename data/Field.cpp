@@ -2,6 +2,7 @@
 
 #include "DataError.h"
 #include "DataSet.h"
+#include "Timestamp.h"
 
 #include <QLocale>
 #include <cmath>
@@ -22,22 +23,6 @@ QString timestampText(const QDateTime& value, const QLocale& locale)
     if (value.time() != QTime(0, 0))
         text += u' ' + value.time().toString(QStringLiteral("HH:mm:ss"));
     return text;
-}
-
-QDateTime parseTimestamp(const QString& text, const QLocale& locale)
-{
-    const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
-    for (const QString& format : {QString(shortDate + QStringLiteral(" HH:mm:ss")), QStringLiteral("yyyy-MM-dd HH:mm:ss")}) {
-        const QDateTime value = locale.toDateTime(text, format);
-        if (value.isValid())
-            return value;
-    }
-    for (const QString& format : {shortDate, QStringLiteral("yyyy-MM-dd")}) {
-        const QDate day = locale.toDate(text, format);
-        if (day.isValid())
-            return QDateTime(day, QTime(0, 0));
-    }
-    return {};
 }
 
 } // namespace
@@ -147,9 +132,9 @@ QVariant Field::convert(const QVariant& value) const
         if (isText)
             stamp = parseTimestamp(text, locale);
         else if (value.metaType().id() == QMetaType::QDate)
-            stamp = QDateTime(value.toDate(), QTime(0, 0));
+            stamp = wallTimestamp(value.toDate());
         else
-            stamp = value.toDateTime();
+            stamp = wallTimestamp(value.toDateTime());
         if (!stamp.isValid())
             invalidValue(*this, value.toString(), QStringLiteral("uma data válida"));
         return stamp;

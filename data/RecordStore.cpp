@@ -11,8 +11,6 @@ namespace custos::data {
 
 namespace {
 
-constexpr qint64 kMsecsPerDay = 86400000;
-
 bool isDigits(const char* s, int n)
 {
     for (int i = 0; i < n; ++i) {
@@ -51,7 +49,7 @@ bool parseIsoTimestamp(const char* s, int len, qint64& packed)
                 msecs += (s[i] - '0') * scale;
         }
     }
-    packed = date.toJulianDay() * kMsecsPerDay + msecs;
+    packed = packTimestamp(date, msecs);
     return true;
 }
 
@@ -73,22 +71,6 @@ StorageKind storageKindOf(FieldKind kind)
         break;
     }
     return StorageKind::Text;
-}
-
-qint64 packTimestamp(const QDateTime& value)
-{
-    return value.date().toJulianDay() * kMsecsPerDay + value.time().msecsSinceStartOfDay();
-}
-
-QDateTime unpackTimestamp(qint64 packed)
-{
-    qint64 day = packed / kMsecsPerDay;
-    qint64 msecs = packed % kMsecsPerDay;
-    if (msecs < 0) {
-        msecs += kMsecsPerDay;
-        --day;
-    }
-    return QDateTime(QDate::fromJulianDay(day), QTime::fromMSecsSinceStartOfDay(int(msecs)));
 }
 
 void RecordStore::reset(const std::vector<FieldKind>& kinds)
@@ -168,7 +150,7 @@ void RecordStore::loadCell(Column& column, std::size_t row, const session::Resul
     case StorageKind::Timestamp: {
         qint64 packed = 0;
         if (!parseIsoTimestamp(s, length, packed)) {
-            const QDateTime value = result.value(sourceRow, source).toDateTime();
+            const QDateTime value = wallTimestamp(result.value(sourceRow, source).toDateTime());
             if (!value.isValid()) {
                 setNull(column, int(row), true);
                 return;

@@ -4,6 +4,7 @@
 // one null bit. No QVariant or QString is kept per cell; values are built when read.
 
 #include "Result.h"
+#include "Timestamp.h"
 
 #include <QDateTime>
 #include <QString>
@@ -19,10 +20,6 @@ using session::FieldKind;
 // How a field kind is stored: the three integer kinds share 32-bit integers, "Other" is text.
 enum class StorageKind { Float, Integer, Text, Timestamp };
 StorageKind storageKindOf(FieldKind kind);
-
-// A date and time as one number: Julian day × 86,400,000 + milliseconds of the day.
-qint64 packTimestamp(const QDateTime& value);
-QDateTime unpackTimestamp(qint64 packed);
 
 class RecordStore
 {

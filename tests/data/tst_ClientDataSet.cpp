@@ -8,6 +8,7 @@
 
 #include <QtTest>
 #include <cmath>
+#include <ctime>
 
 using custos::data::Aggregate;
 using custos::data::ClientDataSet;
@@ -55,7 +56,7 @@ private Q_SLOTS:
         QCOMPARE(d.cds.fieldByName(QStringLiteral("PESO")).asFloat(), 80.25);
         QCOMPARE(d.cds.fieldByName(QStringLiteral("FLAG")).value(), QVariant(1));
         QCOMPARE(d.cds.fieldByName(QStringLiteral("GRUPO")).asString(), QStringLiteral("SUINO"));
-        QCOMPARE(d.cds.fieldByName(QStringLiteral("DATA")).asDateTime(), QDateTime(QDate(2026, 3, 3), QTime(14, 30)));
+        QCOMPARE(d.cds.fieldByName(QStringLiteral("DATA")).asDateTime(), QDateTime(QDate(2026, 3, 3), QTime(14, 30), Qt::UTC));
         QCOMPARE(d.cds.fieldByName(QStringLiteral("DATA")).displayText(), QStringLiteral("03/03/2026 14:30:00"));
         QCOMPARE(d.cds.fieldByName(QStringLiteral("PRECO")).displayText(), QStringLiteral("8,125"));
         const auto& mod = d.cds.fieldByName(QStringLiteral("VALOR_MOD"));
@@ -479,6 +480,33 @@ private Q_SLOTS:
         QCOMPARE(d.cds.changeCount(), 0);
     }
 
+    void dayWithoutLocalMidnight()
+    {
+        // Summer time in Brazil began at 00:00 of 2018-11-04: that midnight has no local time.
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "America/Sao_Paulo");
+        tzset();
+        const auto restore = qScopeGuard([&] {
+            zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+            tzset();
+        });
+        m_db->exec(QStringLiteral("UPDATE velko_cst.tst_preco SET data = '2018-11-04' WHERE id_preco = 1"));
+        PriceDataSets d(*m_db); // every field identifies the row, the day included
+        d.cds.open();
+        const auto& day = d.cds.fieldByName(QStringLiteral("DATA"));
+        QCOMPARE(day.asDateTime().date(), QDate(2018, 11, 4));
+        QCOMPARE(day.asDateTime().time(), QTime(0, 0));
+        QCOMPARE(day.displayText(), QStringLiteral("04/11/2018"));
+        d.cds.setFilter(QStringLiteral("DATA = '2018-11-04'"));
+        d.cds.setFiltered(true);
+        QCOMPARE(d.cds.recordCount(), 1);
+        d.cds.edit();
+        d.cds.fieldByName(QStringLiteral("PRECO")).setAsFloat(3);
+        d.cds.post();
+        QCOMPARE(d.cds.applyUpdates(), 0);
+        QCOMPARE(price(1), QStringLiteral("3"));
+    }
+
     void textValuesAreRead()
     {
         PriceDataSets d(*m_db);
@@ -488,7 +516,7 @@ private Q_SLOTS:
         d.cds.fieldByName(QStringLiteral("DATA")).setAsString(QStringLiteral("05/03/2026"));
         d.cds.fieldByName(QStringLiteral("OBS")).setAsString(QString());
         QCOMPARE(d.cds.fieldByName(QStringLiteral("PRECO")).asFloat(), 1234.5);
-        QCOMPARE(d.cds.fieldByName(QStringLiteral("DATA")).asDateTime(), QDateTime(QDate(2026, 3, 5), QTime(0, 0)));
+        QCOMPARE(d.cds.fieldByName(QStringLiteral("DATA")).asDateTime(), QDateTime(QDate(2026, 3, 5), QTime(0, 0), Qt::UTC));
         QVERIFY(d.cds.fieldByName(QStringLiteral("OBS")).isNull());
     }
 };

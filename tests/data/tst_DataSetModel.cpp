@@ -120,7 +120,7 @@ private Q_SLOTS:
         QCOMPARE(m_model->data(weight, Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
         QCOMPARE(m_model->data(at(0, "PRECO"), Qt::EditRole).toString(), QStringLiteral("10,250"));
         QCOMPARE(m_model->data(at(0, "GRUPO"), Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
-        QCOMPARE(m_model->data(at(2, "DATA"), Qt::EditRole), QVariant(QDateTime(QDate(2026, 3, 3), QTime(14, 30))));
+        QCOMPARE(m_model->data(at(2, "DATA"), Qt::EditRole), QVariant(QDateTime(QDate(2026, 3, 3), QTime(14, 30), Qt::UTC)));
         QCOMPARE(m_model->data(at(1, "OBS")).toString(), QString());
         QVERIFY(m_model->data(at(1, "OBS"), DataSetModel::RawValueRole).isNull());
         QCOMPARE(m_model->headerData(3, Qt::Horizontal).toString(), QStringLiteral("PRECO"));
