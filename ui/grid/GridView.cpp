@@ -57,6 +57,7 @@ void GridView::setSource(RowSource* source)
         disconnect(m_model->source(), nullptr, this, nullptr);
     closeEditor();
     m_focusLine = -1;
+    m_focusedRow = -1;
     m_selected.clear();
     if (source)
         connect(source, &RowSource::currentRowChanged, this, &GridView::onSourceCurrentRowChanged);
@@ -393,21 +394,26 @@ void GridView::onLinesChanged()
 {
     closeEditor();
     relayout();
+    const int previousRow = m_focusedRow;
     int line = -1;
     if (source() && source()->currentRow() >= 0)
         line = m_model->lineOfSourceRow(source()->currentRow());
     if (line < 0 && m_focusLine >= 0)
         line = qMin(m_focusLine, m_model->lineCount() - 1);
-    if (line < 0 && m_model->lineCount() > 0 && m_focusLine < 0)
-        line = -1;
     m_focusLine = line;
+    const int row = focusedSourceRow();
+    if (row >= 0 && row != previousRow)
+        Q_EMIT rowAboutToReceiveFocus(row);
     if (!m_focusColumn || !m_focusColumn->canFocus() || m_layout.indexOf(m_focusColumn) < 0) {
         const QList<GridColumn*> focusable = focusableColumns();
         m_focusColumn = focusable.isEmpty() ? nullptr : focusable.first();
     }
-    if (m_multiSelect && m_selected.isEmpty() && focusedSourceRow() >= 0)
-        m_selected.insert(focusedSourceRow());
+    if (m_multiSelect && m_selected.isEmpty() && row >= 0)
+        m_selected.insert(row);
     viewport()->update();
+    m_focusedRow = row;
+    if (row >= 0 && row != previousRow)
+        Q_EMIT focusedRowChanged(row);
 }
 
 void GridView::resizeEvent(QResizeEvent* event)
@@ -535,6 +541,7 @@ bool GridView::focusLine(int line)
         }
     }
     m_focusLine = line;
+    m_focusedRow = row;
     if (!m_focusColumn) {
         const QList<GridColumn*> focusable = focusableColumns();
         m_focusColumn = focusable.isEmpty() ? nullptr : focusable.first();
@@ -575,6 +582,7 @@ void GridView::onSourceCurrentRowChanged(int row)
     closeEditor();
     Q_EMIT rowAboutToReceiveFocus(row);
     m_focusLine = line;
+    m_focusedRow = row;
     if (m_multiSelect)
         m_selected = {row};
     ensureLineVisible(line);

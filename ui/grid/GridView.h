@@ -201,6 +201,7 @@ private:
 
     int m_rowHeight = 18;
     int m_focusLine = -1;
+    int m_focusedRow = -1; // the source row of the focused line, as last announced
     QPointer<GridColumn> m_focusColumn;
     QSet<int> m_selected;     // source rows, multi-row selection
     int m_anchorLine = -1;
