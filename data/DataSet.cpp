@@ -117,10 +117,8 @@ void DataSet::arrangeFields(const session::Result& result, std::vector<FieldKind
         }
         if (!field)
             field = std::make_unique<Field>(*this, info.name, info.kind, false);
-        if (!field->isDeclared())
-            field->setWidth(info.width);
-        else if (field->width() == 0)
-            field->setWidth(info.width);
+        if (!field->isDeclared() || field->width() == 0)
+            field->setWidth(info.width); // a declared width stands
         field->m_index = int(arranged.size());
         kinds.push_back(field->kind());
         sources.push_back(c);
