@@ -398,6 +398,11 @@ void GridModel::onRowChanged(int row)
     Q_EMIT valuesChanged();
 }
 
+std::size_t GridModel::memoryUsage() const
+{
+    return m_tree.memoryUsage() + m_lines.capacity() * sizeof(int) + m_expanded.capacity();
+}
+
 int GridModel::lineSourceRow(int index) const
 {
     const int l = line(index);

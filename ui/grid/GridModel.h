@@ -105,6 +105,8 @@ public:
     bool isExpanded(int node) const { return m_expanded[std::size_t(node)] != 0; }
 
     const GroupTree& tree() const { return m_tree; }
+    // Bytes of the grid's own structures: the arrangement, the lines and the expansion flags.
+    std::size_t memoryUsage() const;
     // Display lines (LineRef encoding) as the view shows them.
     int lineCount() const { return int(m_lines.size()); }
     int line(int index) const { return m_lines[std::size_t(index)]; }

@@ -224,6 +224,13 @@ void GroupTree::recomputeSums(const RowSource& source)
     }
 }
 
+std::size_t GroupTree::memoryUsage() const
+{
+    return m_order.capacity() * sizeof(int) + m_nodes.capacity() * sizeof(GroupNode)
+        + m_levelBegin.capacity() * sizeof(int) + (m_sums.capacity() + m_totals.capacity()) * sizeof(double)
+        + m_summedFields.capacity() * sizeof(int);
+}
+
 int GroupTree::nodeOf(int position, int level) const
 {
     const auto first = m_nodes.begin() + m_levelBegin[std::size_t(level)];

@@ -76,6 +76,9 @@ public:
     double nodeSum(int node, int k) const { return m_sums[std::size_t(node) * m_summedFields.size() + std::size_t(k)]; }
     double totalSum(int k) const { return m_totals[std::size_t(k)]; }
 
+    // Bytes held by the arrangement (order, groups, sums).
+    std::size_t memoryUsage() const;
+
     enum class FooterMode { Hidden, WhenExpanded, Always };
     // The display lines; expanded[n] tells whether node n shows its content.
     std::vector<int> lines(const std::vector<char>& expanded, FooterMode footers) const;
