@@ -516,7 +516,8 @@ bool GridView::postPendingRow()
 
 bool GridView::focusLine(int line)
 {
-    if (line < 0 || line >= m_model->lineCount())
+    // Group footers only show sums; they never take the focus.
+    if (line < 0 || line >= m_model->lineCount() || m_model->lineKind(line) == LineRef::GroupFooter)
         return false;
     if (line == m_focusLine)
         return true;
@@ -524,9 +525,10 @@ bool GridView::focusLine(int line)
         return false;
     const int row = m_model->lineSourceRow(line);
     RowSource* s = source();
+    // Leaving a row (for another row or a group row) posts its pending edit.
+    if (s && row != s->currentRow() && !postPendingRow())
+        return false;
     if (s && row >= 0) {
-        if (row != s->currentRow() && !postPendingRow())
-            return false;
         Q_EMIT rowAboutToReceiveFocus(row);
         if (row != s->currentRow()) {
             m_followingSource = true;
@@ -641,7 +643,12 @@ void GridView::moveFocusBy(int lines, Qt::KeyboardModifiers modifiers)
 {
     if (m_model->lineCount() == 0)
         return;
-    const int target = std::clamp(m_focusLine + lines, 0, m_model->lineCount() - 1);
+    const int step = lines < 0 ? -1 : 1;
+    int target = std::clamp(m_focusLine + lines, 0, m_model->lineCount() - 1);
+    while (target >= 0 && target < m_model->lineCount() && m_model->lineKind(target) == LineRef::GroupFooter)
+        target += step;
+    if (target < 0 || target >= m_model->lineCount())
+        return;
     if (focusLine(target))
         selectForFocus(modifiers);
 }
