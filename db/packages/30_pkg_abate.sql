@@ -14,25 +14,37 @@ $$;
 -- products made from them, and the raw-material cost of the animals: purchase value less its
 -- tax credits, plus commission and freight, plus the slaughter labour and overhead of the
 -- parameter set per kilogram of carcass (rounded per species, as the accumulated slaughter
--- figures show them).
+-- figures show them). For the apportionment by value: the products at their captured prices
+-- and the carcass at its quarters' reference prices.
 CREATE VIEW pkg_abate.totais AS
 SELECT a.id_abate, a.id_unidade, a.data,
        coalesce(s.peso_carcaca, 0) peso_carcaca,
-       coalesce((SELECT sum(p.peso) FROM velko_cst.abate_produto p WHERE p.id_abate = a.id_abate), 0) peso_produtos,
-       coalesce(s.total_materia_prima, 0) total_materia_prima
+       coalesce(pv.peso, 0) peso_produtos,
+       coalesce(s.total_materia_prima, 0) total_materia_prima,
+       coalesce(pv.valor, 0) valor_produtos,
+       coalesce(s.valor_carcaca, 0) valor_carcaca
   FROM velko_cst.abate a
+  LEFT JOIN LATERAL (SELECT sum(p.peso) peso, sum(p.peso * coalesce(ap.preco_original, ap.preco)) valor
+                       FROM velko_cst.abate_produto p
+                       LEFT JOIN velko_cst.abate_preco ap ON ap.id_abate_preco = p.id_abate_preco
+                      WHERE p.id_abate = a.id_abate) pv ON true
   LEFT JOIN LATERAL (
-        SELECT sum(e.peso) peso_carcaca, sum(e.custo) total_materia_prima
+        SELECT sum(e.peso) peso_carcaca, sum(e.custo) total_materia_prima, sum(e.peso * e.referencia) valor_carcaca
           FROM (SELECT sum(am.peso) peso,
                        sum(am.valor_compra - am.credito_icms - am.credito_pis_cofins - am.outros_creditos
                            + coalesce(am.comissao, 0) + coalesce(am.frete, 0))
                        + round(coalesce(b.mod_abate, 0) * sum(am.peso), 2)
-                       + round(coalesce(b.cif_abate, 0) * sum(am.peso), 2) custo
+                       + round(coalesce(b.cif_abate, 0) * sum(am.peso), 2) custo,
+                       coalesce((SELECT sum(pq.percentual_peso * ref.preco_unitario) / 100
+                                   FROM velko_pcp.produto_quarto pq
+                                   JOIN velko_cst.base_custo_referencia ref
+                                     ON ref.id_base_custo = b.id_base_custo AND ref.id_produto = pq.sequencial_produto
+                                  WHERE pq.id_genero = eg.id_genero), 0) referencia
                   FROM velko_cst.abate_materia_prima am
                   JOIN velko_pec.especie_gado eg ON eg.id_especie_gado = am.id_genero
                   CROSS JOIN LATERAL (SELECT (pkg_base_custo.base(a.id_unidade, a.data)).*) b
                  WHERE am.id_abate = a.id_abate
-                 GROUP BY eg.id_genero, b.mod_abate, b.cif_abate) e) s ON true;
+                 GROUP BY eg.id_genero, b.id_base_custo, b.mod_abate, b.cif_abate) e) s ON true;
 
 -- Products of the slaughter records whose day lies in the range, every figure computed from
 -- the stored quantities, the stored price and the parameter set valid on the record's day.
@@ -115,7 +127,11 @@ SELECT v.id_abate_preco, v.id_abate, v.id_unidade, v.data,
                  + c.valor_comissao + c.valor_administrativo custo_despesas
           FROM (SELECT r.*,
                        round(r.preco_unitario * r.peso, 2) preco_total,
-                       round(r.ind_mp * r.peso * r.total_materia_prima_kg, 2) valor_materia_prima,
+                       round(r.ind_mp * CASE WHEN r.criterio_mp = 2
+                                             THEN CASE WHEN r.valor_produtos + r.valor_carcaca > 0
+                                                       THEN r.total_materia_prima * r.peso * r.preco_captura
+                                                            / (r.valor_produtos + r.valor_carcaca) ELSE 0 END
+                                             ELSE r.peso * r.total_materia_prima_kg END, 2) valor_materia_prima,
                        round(r.peso * r.p_mod, 2) valor_mod,
                        round(r.peso * r.p_cif, 2) valor_cif,
                        round(round(r.preco_unitario * r.peso, 2) * (r.p_icms_deb - r.p_icms_cre) / 100, 2) valor_icms,
@@ -163,7 +179,8 @@ SELECT v.id_abate_preco, v.id_abate, v.id_unidade, v.data,
                                        b.criterio_mp, b.criterio_miudos::varchar,
                                        CASE WHEN b.criterio_miudos = 'A' THEN 0 ELSE 1 END::numeric ind_mp,
                                        t.peso_carcaca + t.peso_produtos peso_total_mp,
-                                       t.total_materia_prima,
+                                       t.total_materia_prima, t.valor_produtos, t.valor_carcaca,
+                                       coalesce(ap.preco_original, ap.preco) preco_captura,
                                        ap.usuario_restauracao_preco::varchar, ap.data_restauracao_preco, ap.preco_anterior
                                   FROM velko_cst.abate a
                                   JOIN velko_cst.abate_produto p ON p.id_abate = a.id_abate
