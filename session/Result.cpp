@@ -20,20 +20,22 @@ int digits(const char* p, int n)
 }
 
 // "YYYY-MM-DD", "YYYY-MM-DD HH:MM:SS[.ffffff][+zz]" as the server sends them (DateStyle ISO).
+// The server's dates are wall times without a zone: they are handed out in UTC, which keeps
+// them as they are (a local-time value has no midnight on the days clocks jumped forward).
 QDateTime parseTimestamp(const char* s, int len)
 {
     if (len < 10)
         return {};
     const QDate date(digits(s, 4), digits(s + 5, 2), digits(s + 8, 2));
     if (len < 19)
-        return QDateTime(date, QTime(0, 0));
+        return QDateTime(date, QTime(0, 0), Qt::UTC);
     int msec = 0;
     if (len > 20 && s[19] == '.') {
         int scale = 100;
         for (int i = 20; i < len && s[i] >= '0' && s[i] <= '9' && scale > 0; ++i, scale /= 10)
             msec += (s[i] - '0') * scale;
     }
-    return QDateTime(date, QTime(digits(s + 11, 2), digits(s + 14, 2), digits(s + 17, 2), msec));
+    return QDateTime(date, QTime(digits(s + 11, 2), digits(s + 14, 2), digits(s + 17, 2), msec), Qt::UTC);
 }
 
 } // namespace

@@ -49,7 +49,8 @@ public:
     long long affectedRows() const;
 
     bool isNull(int row, int col) const;
-    // The value with the column's kind: double, int, QString, QDateTime; null QVariant for NULL.
+    // The value with the column's kind: double, int, QString, QDateTime (the wall time, in UTC);
+    // null QVariant for NULL.
     QVariant value(int row, int col) const;
     // The server's text of a value (valid while the result lives).
     const char* raw(int row, int col) const;

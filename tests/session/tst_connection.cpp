@@ -88,7 +88,7 @@ private Q_SLOTS:
         QTest::newRow("eight digits") << "MEDIO" << FieldKind::Int32 << QVariant(12345678);
         QTest::newRow("wide id") << "ID" << FieldKind::Float << QVariant(1234567890.0);
         QTest::newRow("date") << "DIA" << FieldKind::Timestamp
-                              << QVariant(QDateTime(QDate(2026, 3, 1), QTime(10, 20, 30)));
+                              << QVariant(QDateTime(QDate(2026, 3, 1), QTime(10, 20, 30), Qt::UTC));
         QTest::newRow("text") << "NOME" << FieldKind::Text << QVariant(QStringLiteral("Picanha"));
     }
     void typeMapping()
