@@ -1,5 +1,7 @@
 #include "GridStyle.h"
 
+#include "SharedGridStyles.h"
+
 namespace custos::grid {
 
 bool GridStyle::isEmpty() const
@@ -55,25 +57,25 @@ GridStyle GridStyle::colours(const QColor& background, const QColor& text, bool 
 namespace SharedStyles {
 
 namespace {
-GridStyle make(const QColor& background, std::optional<QColor> text, const char* family, int px,
-               bool bold = false)
+GridStyle fromShared(const session::SharedGridStyle& shared)
 {
     GridStyle s;
-    s.background = background;
-    s.textColor = text;
-    s.fontFamily = QString::fromLatin1(family);
-    s.fontPixelSize = px;
-    s.bold = bold;
+    s.background = shared.background;
+    if (shared.text.isValid())
+        s.textColor = shared.text;
+    s.fontFamily = shared.fontFamily;
+    s.fontPixelSize = shared.fontPixelSize;
+    s.bold = shared.bold;
     return s;
 }
 } // namespace
 
-GridStyle cxStyle2() { return make(Qt::white, QColor(Qt::black), "Verdana", 11); }
-GridStyle cxStyle4() { return make(Qt::white, QColor(Qt::black), "Verdana", 11); }
-GridStyle cxStyle6() { return make(QColor(0x80, 0x80, 0x80), QColor(0xD4, 0xD0, 0xC8), "Verdana", 11); }
-GridStyle cxStyle7() { return make(QColor(0x3A, 0x6E, 0xA5), QColor(Qt::white), "Verdana", 11); }
-GridStyle cxStyle8() { return make(QColor(0xDE, 0xDE, 0xBC), std::nullopt, "Verdana", 11); }
-GridStyle cxStyle20() { return make(QColor(0xD4, 0xD0, 0xC8), QColor(Qt::black), "Tahoma", 13, true); }
+GridStyle cxStyle2() { return fromShared(session::SharedGridStyles::cxStyle2()); }
+GridStyle cxStyle4() { return fromShared(session::SharedGridStyles::cxStyle4()); }
+GridStyle cxStyle6() { return fromShared(session::SharedGridStyles::cxStyle6()); }
+GridStyle cxStyle7() { return fromShared(session::SharedGridStyles::cxStyle7()); }
+GridStyle cxStyle8() { return fromShared(session::SharedGridStyles::cxStyle8()); }
+GridStyle cxStyle20() { return fromShared(session::SharedGridStyles::cxStyle20()); }
 
 } // namespace SharedStyles
 

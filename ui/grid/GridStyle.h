@@ -30,7 +30,7 @@ struct GridStyle
     bool operator==(const GridStyle&) const = default;
 };
 
-// The grid styles the result windows share.
+// The grid styles the result windows share (those the session module carries).
 namespace SharedStyles {
 GridStyle cxStyle2();  // group rows
 GridStyle cxStyle4();  // footers
