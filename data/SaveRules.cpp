@@ -1,0 +1,92 @@
+#include "SaveRules.h"
+
+#include "ClientDataSet.h"
+#include "DataError.h"
+#include "DataModule_Custo.h"
+#include "Provider.h"
+#include "Query.h"
+
+namespace custos::data {
+
+namespace {
+
+void save(ClientDataSet& dataSet)
+{
+    if (dataSet.applyUpdates() == 0)
+        return;
+    QStringList messages = dataSet.updateErrors();
+    messages.removeDuplicates();
+    throw DataError(messages.join(u'\r'));
+}
+
+void saveOnPost(ClientDataSet& dataSet)
+{
+    dataSet.setAfterPost([&dataSet](DataSet&) { save(dataSet); });
+}
+
+// The by-products' total result becomes the slaughter day's TOTAL_APROVEITAMENTO (saved by the
+// slaughter dataset's own rule), and the slaughter is read again. When the by-products are
+// credited to the slaughter (criterion "A") the value the slaughter statement apportions over
+// the animals is that same total, so it follows too; otherwise the per-head values would keep
+// the apportionment of the old prices while the per-kilogram ones show the new one.
+void creditByProducts(TDataModule_Custo& module, ClientDataSet& products, ClientDataSet& slaughter)
+{
+    if (!slaughter.isActive() || slaughter.isEmpty())
+        return;
+    const QVariant total = products.aggregateByName(QStringLiteral("RESULTADO_GERAL")).value();
+    slaughter.edit();
+    slaughter.fieldByName(QStringLiteral("TOTAL_APROVEITAMENTO")).setValue(total);
+    slaughter.post();
+    if (products.fieldByName(QStringLiteral("CRITERIO_MIUDOS")).asString() == QLatin1String("A"))
+        slaughter.provider()->query()->params().setNumber(QStringLiteral("aproveitamento"), total.toDouble());
+    module.reread(slaughter);
+}
+
+} // namespace
+
+void installSaveRules(TDataModule_Custo& module)
+{
+    ClientDataSet& abate = module.clientDataSet(QStringLiteral("CDS_Abate"));
+    ClientDataSet& abateProduto = module.clientDataSet(QStringLiteral("CDS_AbateProduto"));
+    ClientDataSet& resultadoDT = module.clientDataSet(QStringLiteral("CDS_Resultado_DT"));
+    ClientDataSet& materiaPrimaDT = module.clientDataSet(QStringLiteral("CDS_MateriaPrima_DT"));
+    ClientDataSet& resultadoRevenda = module.clientDataSet(QStringLiteral("CDS_ResultadoRevenda"));
+
+    saveOnPost(abate);
+    // The month-to-date slaughter saves the day's slaughter; nothing of its own is written.
+    module.clientDataSet(QStringLiteral("CDS_AbateAcumulado")).setAfterPost([&abate](DataSet&) { save(abate); });
+    abateProduto.setAfterPost([&module, &abateProduto, &abate](DataSet&) {
+        save(abateProduto);
+        if (!module.autoRefresh())
+            return;
+        module.reread(abateProduto);
+        creditByProducts(module, abateProduto, abate);
+    });
+
+    saveOnPost(module.clientDataSet(QStringLiteral("CDS_Industrializado")));
+    resultadoDT.setAfterPost([&module, &resultadoDT](DataSet&) {
+        save(resultadoDT);
+        if (module.autoRefresh())
+            module.reread(resultadoDT);
+    });
+    materiaPrimaDT.setAfterPost([&module, &materiaPrimaDT, &resultadoDT](DataSet&) {
+        save(materiaPrimaDT);
+        if (!module.autoRefresh())
+            return;
+        module.reread(materiaPrimaDT);
+        module.reread(resultadoDT);
+    });
+
+    saveOnPost(module.clientDataSet(QStringLiteral("CDS_Revenda")));
+    resultadoRevenda.setAfterPost([&module, &resultadoRevenda](DataSet&) {
+        save(resultadoRevenda);
+        if (module.autoRefresh())
+            module.reread(resultadoRevenda);
+    });
+
+    // Their providers write no column: the save writes nothing (see ClosingAndHistory.cpp).
+    saveOnPost(module.clientDataSet(QStringLiteral("CDS_HistoricoCusto")));
+    saveOnPost(module.clientDataSet(QStringLiteral("CDS_LogCusto")));
+}
+
+} // namespace custos::data
