@@ -7,6 +7,16 @@
 -- working day (the current month on the last demo day).
 \set ON_ERROR_STOP on
 SET client_min_messages = warning;
+-- Optional psql variables desde and ate limit the days costed (the benchmark uses them).
+\if :{?desde}
+\else
+\set desde ''
+\endif
+\if :{?ate}
+\else
+\set ate ''
+\endif
+SELECT set_config('demo.desde', :'desde', false), set_config('demo.ate', :'ate', false);
 SELECT set_config('demo.hoje', :'hoje', false);
 SELECT set_config('demo.unidade', :'unidade', false);
 
@@ -21,7 +31,9 @@ DECLARE
 BEGIN
     v_mensal := (SELECT b.tipo_fechamento = 'M' FROM velko_cst.base_custo b
                   WHERE b.id_unidade = v_unidade AND b.data_final IS NULL);
-    FOR d IN SELECT x::date FROM generate_series(v_inicio, v_hoje - 1, interval '1 day') x
+    FOR d IN SELECT x::date FROM generate_series(coalesce(nullif(current_setting('demo.desde'), '')::date, v_inicio),
+                                                 coalesce(nullif(current_setting('demo.ate'), '')::date, v_hoje - 1),
+                                                 interval '1 day') x
               WHERE extract(isodow FROM x) < 6
                 AND (NOT v_mensal
                      OR x::date = (SELECT max(y::date) FROM generate_series(x, least(date_trunc('month', x) + interval '1 month - 1 day',

@@ -67,58 +67,69 @@ LANGUAGE sql VOLATILE AS $$
     SELECT p_id_unidade * 1000000000 + nextval('pkg_base_custo.sq_custo')
 $$;
 
--- Rates of a product sold in a market under a parameter set. Each rate is taken from the first
--- of: the product's exception (PRODUTO_MERCADO, for the market or for every market), the
--- group's exception (BASE_CUSTO_GRUPO with the group), the family's exception (the family with
--- no group), the market (BASE_CUSTO_MERCADO). Rates a level does not define stay empty here;
--- callers complete them with the line and set values of their own area.
-CREATE FUNCTION pkg_base_custo.parametros(p_id_base_custo numeric, p_id_produto numeric, p_id_mercado numeric,
-                                          p_codigo_familia numeric, p_codigo_grupo numeric)
-RETURNS TABLE (icms_deb numeric, icms_cre numeric, pis_cofins numeric, outros_tributos numeric,
+-- The parameter sets of a unit valid on some day of a range.
+CREATE FUNCTION pkg_base_custo.bases(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
+RETURNS numeric[]
+LANGUAGE sql STABLE AS $$
+    SELECT ARRAY(SELECT b.id_base_custo FROM velko_cst.base_custo b
+                  WHERE b.id_unidade = p_id_unidade AND b.data_inicial <= p_data_final
+                    AND (b.data_final IS NULL OR b.data_final >= p_data_inicial::date))
+$$;
+
+-- Rates of every product in every market under the given parameter sets. Each rate is taken
+-- from the first of: the product's exception for the market (PRODUTO_MERCADO), the group's
+-- exception (BASE_CUSTO_GRUPO with the group, for the market, then for every market), the
+-- family's exception (the family with no group, for the market, then for every market), the
+-- market (BASE_CUSTO_MERCADO). The family and group are the product's production group, or
+-- for goods without one (resale) its material's family and group. Rates no level defines stay
+-- empty here; callers complete them with the line and set values of their own area.
+CREATE FUNCTION pkg_base_custo.parametros(p_bases numeric[])
+RETURNS TABLE (id_base_custo numeric, id_produto numeric, id_mercado numeric,
+               icms_deb numeric, icms_cre numeric, pis_cofins numeric, outros_tributos numeric,
                seguro_carga numeric, comissao numeric, frete numeric, despesa_exportacao numeric,
                processo_exportacao numeric, mod numeric, cif numeric, administrativo numeric,
                criterio_rateio varchar, criterio_receita varchar)
 LANGUAGE sql STABLE AS $$
-    SELECT coalesce(pm.icms_deb, gg.icms_deb, gf.icms_deb, bm.icms, 0),
-           coalesce(pm.icms_cre, gg.icms_cre, gf.icms_cre, 0),
-           coalesce(pm.pis_cofins, gg.pis_cofins, gf.pis_cofins, bm.pis_cofins, 0),
-           coalesce(pm.outros_tributos, gg.outros_tributos, gf.outros_tributos, bm.outros_tributos, 0),
+    SELECT b.id_base_custo, pr.sequencial_produto, m.id_mercado,
+           coalesce(pm.icms_deb, gg.icms_deb, gt.icms_deb, fm.icms_deb, ft.icms_deb, bm.icms, 0),
+           coalesce(pm.icms_cre, gg.icms_cre, gt.icms_cre, fm.icms_cre, ft.icms_cre, 0),
+           coalesce(pm.pis_cofins, gg.pis_cofins, gt.pis_cofins, fm.pis_cofins, ft.pis_cofins, bm.pis_cofins, 0),
+           coalesce(pm.outros_tributos, gg.outros_tributos, gt.outros_tributos, fm.outros_tributos, ft.outros_tributos,
+                    bm.outros_tributos, 0),
            bm.seguro_carga,
-           coalesce(pm.comissao, gg.comissao, gf.comissao, bm.comissao, 0),
-           coalesce(pm.frete, gg.frete, gf.frete, bm.frete),
-           coalesce(pm.despesa_exportacao, gg.despesa_exportacao, gf.despesa_exportacao, bm.despesa_exportacao),
-           coalesce(pm.processo_exportacao, gg.processo_exportacao, gf.processo_exportacao, bm.processo_exportacao),
-           coalesce(pm.mod, gg.mod, gf.mod),
-           coalesce(pm.cif, gg.cif, gf.cif),
-           coalesce(pm.administrativo, gg.administrativo, gf.administrativo),
-           coalesce(pm.criterio_rateio, gg.criterio_rateio, gf.criterio_rateio)::varchar,
-           coalesce(pm.criterio_receita, gg.criterio_receita, gf.criterio_receita)::varchar
-      FROM (SELECT 1) one
+           coalesce(pm.comissao, gg.comissao, gt.comissao, fm.comissao, ft.comissao, bm.comissao, 0),
+           coalesce(pm.frete, gg.frete, gt.frete, fm.frete, ft.frete, bm.frete),
+           coalesce(pm.despesa_exportacao, gg.despesa_exportacao, gt.despesa_exportacao, fm.despesa_exportacao,
+                    ft.despesa_exportacao, bm.despesa_exportacao),
+           coalesce(pm.processo_exportacao, gg.processo_exportacao, gt.processo_exportacao, fm.processo_exportacao,
+                    ft.processo_exportacao, bm.processo_exportacao),
+           coalesce(pm.mod, gg.mod, gt.mod, fm.mod, ft.mod),
+           coalesce(pm.cif, gg.cif, gt.cif, fm.cif, ft.cif),
+           coalesce(pm.administrativo, gg.administrativo, gt.administrativo, fm.administrativo, ft.administrativo),
+           coalesce(pm.criterio_rateio, gg.criterio_rateio, gt.criterio_rateio, fm.criterio_rateio, ft.criterio_rateio)::varchar,
+           coalesce(pm.criterio_receita, gg.criterio_receita, gt.criterio_receita, fm.criterio_receita,
+                    ft.criterio_receita)::varchar
+      FROM velko_cst.base_custo b
+     CROSS JOIN velko_cst.mercado m
+     CROSS JOIN (SELECT pr.sequencial_produto, coalesce(g.id_familia, mt.codigo_familia) familia,
+                        coalesce(g.id_grupo, mt.codigo_grupo) grupo
+                   FROM velko_ven.produto pr
+                   LEFT JOIN velko_pcp.grupo g ON g.id_grupo = pr.id_grupo
+                   LEFT JOIN velko_mat.material mt ON mt.codigo_material = pr.codigo_material) pr
       LEFT JOIN velko_cst.base_custo_mercado bm
-             ON bm.id_base_custo = p_id_base_custo AND bm.id_mercado = p_id_mercado
-      LEFT JOIN LATERAL (SELECT *
-                           FROM velko_cst.produto_mercado x
-                          WHERE x.id_base_custo = p_id_base_custo
-                            AND x.id_produto = p_id_produto
-                            AND (x.id_mercado = p_id_mercado OR x.id_mercado IS NULL)
-                          ORDER BY x.id_mercado NULLS LAST
-                          LIMIT 1) pm ON true
-      LEFT JOIN LATERAL (SELECT *
-                           FROM velko_cst.base_custo_grupo x
-                          WHERE x.id_base_custo = p_id_base_custo
-                            AND x.codigo_familia = p_codigo_familia
-                            AND x.codigo_grupo = p_codigo_grupo
-                            AND (x.id_mercado = p_id_mercado OR x.id_mercado IS NULL)
-                          ORDER BY x.id_mercado NULLS LAST
-                          LIMIT 1) gg ON true
-      LEFT JOIN LATERAL (SELECT *
-                           FROM velko_cst.base_custo_grupo x
-                          WHERE x.id_base_custo = p_id_base_custo
-                            AND x.codigo_familia = p_codigo_familia
-                            AND x.codigo_grupo IS NULL
-                            AND (x.id_mercado = p_id_mercado OR x.id_mercado IS NULL)
-                          ORDER BY x.id_mercado NULLS LAST
-                          LIMIT 1) gf ON true
+             ON bm.id_base_custo = b.id_base_custo AND bm.id_mercado = m.id_mercado
+      LEFT JOIN velko_cst.produto_mercado pm
+             ON pm.id_base_custo = b.id_base_custo AND pm.id_produto = pr.sequencial_produto AND pm.id_mercado = m.id_mercado
+      LEFT JOIN velko_cst.base_custo_grupo gg
+             ON gg.id_base_custo = b.id_base_custo AND gg.codigo_familia = pr.familia AND gg.codigo_grupo = pr.grupo
+            AND gg.id_mercado = m.id_mercado
+      LEFT JOIN (SELECT * FROM velko_cst.base_custo_grupo WHERE id_mercado IS NULL) gt
+             ON gt.id_base_custo = b.id_base_custo AND gt.codigo_familia = pr.familia AND gt.codigo_grupo = pr.grupo
+      LEFT JOIN (SELECT * FROM velko_cst.base_custo_grupo WHERE codigo_grupo IS NULL) fm
+             ON fm.id_base_custo = b.id_base_custo AND fm.codigo_familia = pr.familia AND fm.id_mercado = m.id_mercado
+      LEFT JOIN (SELECT * FROM velko_cst.base_custo_grupo WHERE codigo_grupo IS NULL AND id_mercado IS NULL) ft
+             ON ft.id_base_custo = b.id_base_custo AND ft.codigo_familia = pr.familia
+     WHERE b.id_base_custo = ANY (p_bases)
 $$;
 
 -- Invoiced sales lines of a unit in a period (of one product, or of every product when the

@@ -42,7 +42,8 @@ SELECT a.id_abate, a.id_unidade, a.data,
                                   WHERE pq.id_genero = eg.id_genero), 0) referencia
                   FROM velko_cst.abate_materia_prima am
                   JOIN velko_pec.especie_gado eg ON eg.id_especie_gado = am.id_genero
-                  CROSS JOIN LATERAL (SELECT (pkg_base_custo.base(a.id_unidade, a.data)).*) b
+                  JOIN velko_cst.base_custo b ON b.id_unidade = a.id_unidade
+                                 AND a.data BETWEEN b.data_inicial AND coalesce(b.data_final, a.data)
                  WHERE am.id_abate = a.id_abate
                  GROUP BY eg.id_genero, b.id_base_custo, b.mod_abate, b.cif_abate) e) s ON true;
 
@@ -78,7 +79,12 @@ RETURNS TABLE (
     criterio_mp numeric, criterio_miudos varchar, ind_mp numeric,
     peso_total_mp numeric, total_material_prima numeric, total_materia_prima_kg numeric,
     usuario_restauracao_preco varchar, data_restauracao_preco oracle.date, preco_anterior numeric)
-LANGUAGE sql STABLE AS $$
+LANGUAGE plpgsql STABLE
+SET plan_cache_mode = force_generic_plan
+AS $$
+#variable_conflict use_column
+BEGIN
+RETURN QUERY
 SELECT v.id_abate_preco, v.id_abate, v.id_unidade, v.data,
        v.tipo_grupo, v.descricao_grupo, v.descricao_subgrupo, v.descricao_grupo_nivel,
        v.codigo_produto, v.sequencial_produto, v.descricao_produto,
@@ -166,13 +172,13 @@ SELECT v.id_abate_preco, v.id_abate, v.id_unidade, v.data,
                                        coalesce(ref.preco_unitario, 0) preco_referencia,
                                        coalesce(x.mod, b.mod_miudos, 0) p_mod,
                                        coalesce(x.cif, b.cif_miudos, 0) p_cif,
-                                       x.icms_deb p_icms_deb, x.icms_cre p_icms_cre, x.pis_cofins p_pis_cofins,
-                                       x.outros_tributos p_outros_tributos,
+                                       coalesce(x.icms_deb, 0) p_icms_deb, coalesce(x.icms_cre, 0) p_icms_cre, coalesce(x.pis_cofins, 0) p_pis_cofins,
+                                       coalesce(x.outros_tributos, 0) p_outros_tributos,
                                        coalesce(x.seguro_carga, b.seguro_carga, 0) p_seguro_carga,
                                        coalesce(x.frete, b.frete, 0) p_frete,
                                        coalesce(x.processo_exportacao, b.processo_exportacao, 0) p_processo_exportacao,
                                        coalesce(x.despesa_exportacao, b.despesa_exportacao, 0) p_despesa_exportacao,
-                                       x.comissao p_comissao,
+                                       coalesce(x.comissao, 0) p_comissao,
                                        coalesce(x.administrativo, b.administrativo, 0) p_administrativo,
                                        coalesce(x.criterio_receita, b.criterio_receita)::varchar criterio_receita,
                                        coalesce(x.criterio_rateio, b.criterio_rateio)::varchar criterio_rateio,
@@ -190,17 +196,20 @@ SELECT v.id_abate_preco, v.id_abate, v.id_unidade, v.data,
                                                 FROM pkg_abate.totais t2
                                                WHERE t2.id_unidade = p_id_unidade
                                                  AND t2.data BETWEEN p_data_inicial AND p_data_final) tt
-                                  CROSS JOIN LATERAL (SELECT (pkg_base_custo.base(a.id_unidade, a.data)).*) b
+                                  JOIN velko_cst.base_custo b ON b.id_unidade = a.id_unidade
+                                 AND a.data BETWEEN b.data_inicial AND coalesce(b.data_final, a.data)
                                   JOIN velko_ven.produto pr ON pr.sequencial_produto = p.sequencial_produto
                                   LEFT JOIN velko_pcp.grupo g ON g.id_grupo = pr.id_grupo
                                   LEFT JOIN velko_pcp.familia f ON f.id_familia = g.id_familia
                                   LEFT JOIN velko_cst.mercado m ON m.id_mercado = p.id_mercado
                                   LEFT JOIN velko_cst.base_custo_referencia ref
                                          ON ref.id_base_custo = b.id_base_custo AND ref.id_produto = p.sequencial_produto
-                                  CROSS JOIN LATERAL pkg_base_custo.parametros(b.id_base_custo, p.sequencial_produto,
-                                                                               p.id_mercado, g.id_familia, g.id_grupo) x
+                                  LEFT JOIN pkg_base_custo.parametros(pkg_base_custo.bases(p_id_unidade, p_data_inicial, p_data_final)) x
+                                         ON x.id_base_custo = b.id_base_custo AND x.id_produto = p.sequencial_produto
+                                        AND x.id_mercado = p.id_mercado
                                  WHERE a.id_unidade = p_id_unidade
-                                   AND a.data BETWEEN p_data_inicial AND p_data_final) q) r) c) v
+                                   AND a.data BETWEEN p_data_inicial AND p_data_final) q) r) c) v;
+END
 $$;
 
 

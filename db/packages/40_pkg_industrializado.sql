@@ -32,7 +32,12 @@ RETURNS TABLE (
     id_ordem_producao numeric, id_processo numeric, sequencia_processo numeric, descricao_processo varchar,
     id_produto numeric, codigo_produto varchar, descricao_produto varchar,
     quantidade numeric, peso numeric, peso_medio numeric, valor_total numeric)
-LANGUAGE sql STABLE AS $$
+LANGUAGE plpgsql STABLE
+SET plan_cache_mode = force_generic_plan
+AS $$
+#variable_conflict use_column
+BEGIN
+RETURN QUERY
     SELECT mp.id_industrial_preco_mp, mp.preco, mp.metodo_custo_mp::varchar, mp.codigo_metodo_custo_mp::varchar,
            mp.documento_origem::varchar, mp.procedencia::varchar, mp.data_consumo,
            i.id_unidade, i.id_industrial, i.data, mp.id_familia,
@@ -46,7 +51,8 @@ LANGUAGE sql STABLE AS $$
       JOIN velko_ven.produto pr ON pr.sequencial_produto = mp.id_produto
       LEFT JOIN velko_pcp.processo pc ON pc.id_processo = mp.id_processo
      WHERE i.id_unidade = p_id_unidade
-       AND i.data BETWEEN p_data_inicial AND p_data_final
+       AND i.data BETWEEN p_data_inicial AND p_data_final;
+END
 $$;
 
 -- Products of the production records whose day lies in the range, every figure computed from
@@ -88,7 +94,12 @@ CREATE TYPE pkg_industrializado.resultado AS (
 
 CREATE FUNCTION pkg_industrializado.ppl_resultado(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
 RETURNS SETOF pkg_industrializado.resultado
-LANGUAGE sql STABLE AS $$
+LANGUAGE plpgsql STABLE
+SET plan_cache_mode = force_generic_plan
+AS $$
+#variable_conflict use_column
+BEGIN
+RETURN QUERY
 SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
        v.tipo_grupo, v.descricao_grupo, v.descricao_subgrupo, v.linha, v.linha_producao,
        v.codigo_produto, v.sequencial_produto, v.descricao_produto,
@@ -197,13 +208,13 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
                                        coalesce(x.cif, bl.cif_linha,
                                                 CASE l.tipo_processo WHEN 'D' THEN b.cif_desossa WHEN 'T' THEN b.cif_tendal
                                                      ELSE b.cif_industrializado END, 0) p_cif,
-                                       x.icms_deb p_icms_deb, x.icms_cre p_icms_cre, x.pis_cofins p_pis_cofins,
-                                       x.outros_tributos p_outros_tributos,
+                                       coalesce(x.icms_deb, 0) p_icms_deb, coalesce(x.icms_cre, 0) p_icms_cre, coalesce(x.pis_cofins, 0) p_pis_cofins,
+                                       coalesce(x.outros_tributos, 0) p_outros_tributos,
                                        coalesce(x.seguro_carga, b.seguro_carga, 0) p_seguro_carga,
                                        coalesce(x.frete, b.frete, 0) p_frete,
                                        coalesce(x.processo_exportacao, b.processo_exportacao, 0) p_processo_exportacao,
                                        coalesce(x.despesa_exportacao, b.despesa_exportacao, 0) p_despesa_exportacao,
-                                       x.comissao p_comissao,
+                                       coalesce(x.comissao, 0) p_comissao,
                                        coalesce(x.administrativo, bl.administrativo, b.administrativo, 0) p_administrativo,
                                        coalesce(x.criterio_receita, b.criterio_receita)::varchar criterio_receita,
                                        coalesce(x.criterio_rateio, b.criterio_rateio)::varchar criterio_rateio,
@@ -214,7 +225,8 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
                                                                   ipr.id_processo ORDER BY ipr.sequencial_produto) = 1 primeiro_da_ordem
                                           FROM velko_cst.industrial_produto ipr) p ON p.id_industrial = i.id_industrial
                                   JOIN velko_cst.industrial_preco ip ON ip.id_industrial_preco = p.id_industrial_preco
-                                  CROSS JOIN LATERAL (SELECT (pkg_base_custo.base(i.id_unidade, i.data)).*) b
+                                  JOIN velko_cst.base_custo b ON b.id_unidade = i.id_unidade
+                                 AND i.data BETWEEN b.data_inicial AND coalesce(b.data_final, i.data)
                                   JOIN velko_ven.produto pr ON pr.sequencial_produto = p.sequencial_produto
                                   LEFT JOIN velko_pcp.grupo g ON g.id_grupo = pr.id_grupo
                                   LEFT JOIN velko_pcp.familia f ON f.id_familia = g.id_familia
@@ -229,8 +241,9 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
                                   LEFT JOIN pkg_industrializado.materia_prima_ordem mo
                                          ON mo.id_industrial = p.id_industrial AND mo.id_ordem_producao = p.id_ordem_producao
                                         AND mo.id_processo IS NOT DISTINCT FROM p.id_processo
-                                  CROSS JOIN LATERAL pkg_base_custo.parametros(b.id_base_custo, p.sequencial_produto,
-                                                                               p.id_mercado, g.id_familia, g.id_grupo) x
+                                  LEFT JOIN pkg_base_custo.parametros(pkg_base_custo.bases(p_id_unidade, p_data_inicial, p_data_final)) x
+                                         ON x.id_base_custo = b.id_base_custo AND x.id_produto = p.sequencial_produto
+                                        AND x.id_mercado = p.id_mercado
                                  WHERE i.id_unidade = p_id_unidade
                                    AND i.data BETWEEN p_data_inicial AND p_data_final) q) r
                   LEFT JOIN (SELECT e.id_industrial, t.id_familia, sum(round(e.quantidade * e.valor_unitario, 2)) valor
@@ -238,7 +251,8 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
                                JOIN velko_pcp.tabela_pcp t ON t.id_tabela_pcp = e.id_ordem_producao
                               GROUP BY e.id_industrial, t.id_familia) el
                          ON el.id_industrial = r.id_industrial AND el.id_familia = r.id_familia
-                WINDOW o AS (PARTITION BY r.id_industrial, r.id_ordem_producao, r.id_processo)) c) v
+                WINDOW o AS (PARTITION BY r.id_industrial, r.id_ordem_producao, r.id_processo)) c) v;
+END
 $$;
 
 -- The same rows, read by the period summaries.
@@ -378,9 +392,19 @@ BEGIN
       JOIN velko_pcp.parametro_lote pl ON pl.id_parametro_lote = le.id_parametro_lote
      GROUP BY o.id_tabela_pcp, coalesce(le.id_processo, o.primeiro_processo), o.id_familia, le.sequencial_produto,
               pl.origem, coalesce(le.documento, 'Lote ' || le.id_lote_entrada);
+    -- Average costs of the day, once for the raw material and the production in elaboration.
+    CREATE TEMP TABLE IF NOT EXISTS tmp_cmp (sequencial_produto numeric, custo numeric) ON COMMIT DROP;
+    DELETE FROM tmp_cmp;
+    INSERT INTO tmp_cmp
+    SELECT * FROM pkg_industrializado.custo_medio(p_id_unidade, p_data, ARRAY(
+        SELECT id_produto FROM tmp_mp WHERE codigo_metodo_custo_mp = 'CMP'
+        UNION
+        SELECT le.sequencial_produto FROM velko_pcp.tabela_pcp op
+          JOIN velko_pcp.lote_entrada le ON le.id_tabela_pcp = op.id_tabela_pcp
+         WHERE op.codigo_empresa = p_id_unidade AND op.situacao <> 'C'
+           AND op.data_programacao BETWEEN per.data_inicial AND per.data_final));
     UPDATE tmp_mp t SET preco = c.custo
-      FROM pkg_industrializado.custo_medio(p_id_unidade, p_data,
-                                           ARRAY(SELECT DISTINCT id_produto FROM tmp_mp WHERE codigo_metodo_custo_mp = 'CMP')) c
+      FROM tmp_cmp c
      WHERE t.codigo_metodo_custo_mp = 'CMP' AND c.sequencial_produto = t.id_produto;
 
     -- Raw-material prices: a line keeps its price row; the stored price of a line costed by
@@ -477,12 +501,7 @@ BEGIN
       FROM velko_pcp.tabela_pcp op
       JOIN velko_cst.linha_industrial li ON li.id_linha = op.id_linha_producao
       JOIN velko_pcp.lote_entrada le ON le.id_tabela_pcp = op.id_tabela_pcp
-      LEFT JOIN pkg_industrializado.custo_medio(p_id_unidade, p_data,
-                  ARRAY(SELECT DISTINCT le2.sequencial_produto FROM velko_pcp.tabela_pcp op2
-                          JOIN velko_pcp.lote_entrada le2 ON le2.id_tabela_pcp = op2.id_tabela_pcp
-                         WHERE op2.codigo_empresa = p_id_unidade AND op2.situacao <> 'C'
-                           AND op2.data_programacao BETWEEN per.data_inicial AND per.data_final)) cm
-             ON cm.sequencial_produto = le.sequencial_produto
+      LEFT JOIN tmp_cmp cm ON cm.sequencial_produto = le.sequencial_produto
      WHERE op.codigo_empresa = p_id_unidade AND op.situacao <> 'C'
        AND op.data_programacao BETWEEN per.data_inicial AND per.data_final
      GROUP BY op.id_tabela_pcp, le.sequencial_produto
@@ -656,8 +675,8 @@ LANGUAGE sql AS $$
                       LEFT JOIN velko_pcp.grupo g ON g.id_grupo = pr.id_grupo
                       LEFT JOIN velko_cst.base_custo_referencia ref
                              ON ref.id_base_custo = b.id_base_custo AND ref.id_produto = p2.sequencial_produto
-                      CROSS JOIN LATERAL pkg_base_custo.parametros(b.id_base_custo, p2.sequencial_produto,
-                                                                   p2.id_mercado, g.id_familia, g.id_grupo) par
+                      LEFT JOIN pkg_base_custo.parametros(ARRAY[b.id_base_custo]) par
+                             ON par.id_produto = p2.sequencial_produto AND par.id_mercado = p2.id_mercado
                      WHERE p2.id_industrial = p_id_industrial) y
             WINDOW w AS (PARTITION BY y.id_ordem_producao, y.id_processo)) x
       LEFT JOIN pkg_industrializado.materia_prima_ordem mo

@@ -31,7 +31,12 @@ RETURNS TABLE (
     p_mod_revenda numeric, p_cif_revenda numeric, p_icms_deb numeric, p_pis_cofins numeric,
     p_outros_tributos numeric, p_seguro_carga numeric, p_frete numeric, p_processo_exportacao numeric,
     p_despesa_exportacao numeric, p_comissao numeric, p_administrativo numeric)
-LANGUAGE sql STABLE AS $$
+LANGUAGE plpgsql STABLE
+SET plan_cache_mode = force_generic_plan
+AS $$
+#variable_conflict use_column
+BEGIN
+RETURN QUERY
 SELECT v.id_revenda_preco, v.id_revenda, v.id_unidade, v.data,
        v.codigo_familia, v.familia, v.codigo_grupo, v.grupo,
        v.documento, v.codigo_fornecedor, v.nome_fornecedor,
@@ -99,27 +104,30 @@ SELECT v.id_revenda_preco, v.id_revenda, v.id_unidade, v.data,
                                p.valor_acrescimo, p.valor_embalagem,
                                coalesce(x.mod, b.mod_revenda, 0) p_mod,
                                coalesce(x.cif, b.cif_revenda, 0) p_cif,
-                               x.icms_deb p_icms_deb, x.icms_cre p_icms_cre, x.pis_cofins p_pis_cofins,
-                               x.outros_tributos p_outros_tributos,
+                               coalesce(x.icms_deb, 0) p_icms_deb, coalesce(x.icms_cre, 0) p_icms_cre, coalesce(x.pis_cofins, 0) p_pis_cofins,
+                               coalesce(x.outros_tributos, 0) p_outros_tributos,
                                coalesce(x.seguro_carga, b.seguro_carga, 0) p_seguro_carga,
                                coalesce(x.frete, b.frete, 0) p_frete,
                                coalesce(x.processo_exportacao, b.processo_exportacao, 0) p_processo_exportacao,
                                coalesce(x.despesa_exportacao, b.despesa_exportacao, 0) p_despesa_exportacao,
-                               x.comissao p_comissao,
+                               coalesce(x.comissao, 0) p_comissao,
                                coalesce(x.administrativo, b.administrativo, 0) p_administrativo
                           FROM velko_cst.revenda rv
                           JOIN velko_cst.revenda_produto p ON p.id_revenda = rv.id_revenda
                           JOIN velko_cst.revenda_preco rp ON rp.id_revenda = p.id_revenda AND rp.sequencial_produto = p.sequencial_produto
                                                          AND rp.id_mercado IS NOT DISTINCT FROM p.id_mercado
-                          CROSS JOIN LATERAL (SELECT (pkg_base_custo.base(rv.id_unidade, rv.data)).*) b
+                          JOIN velko_cst.base_custo b ON b.id_unidade = rv.id_unidade
+                                 AND rv.data BETWEEN b.data_inicial AND coalesce(b.data_final, rv.data)
                           JOIN velko_ven.produto pr ON pr.sequencial_produto = p.sequencial_produto
                           LEFT JOIN velko_mat.familia mf ON mf.codigo_familia = p.codigo_familia
                           LEFT JOIN velko_mat.grupo mg ON mg.codigo_familia = p.codigo_familia AND mg.codigo_grupo = p.codigo_grupo
                           LEFT JOIN velko_ven.entidade en ON en.id_entidade = p.codigo_fornecedor
-                          CROSS JOIN LATERAL pkg_base_custo.parametros(b.id_base_custo, p.sequencial_produto,
-                                                                       p.id_mercado, p.codigo_familia, p.codigo_grupo) x
+                          LEFT JOIN pkg_base_custo.parametros(pkg_base_custo.bases(p_id_unidade, p_data_inicial, p_data_final)) x
+                                         ON x.id_base_custo = b.id_base_custo AND x.id_produto = p.sequencial_produto
+                                        AND x.id_mercado = p.id_mercado
                          WHERE rv.id_unidade = p_id_unidade
-                           AND rv.data BETWEEN p_data_inicial AND p_data_final) r) c) v
+                           AND rv.data BETWEEN p_data_inicial AND p_data_final) r) c) v;
+END
 $$;
 
 CREATE PROCEDURE pkg_revenda.remove(p_id_revenda numeric)
