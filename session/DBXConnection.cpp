@@ -163,7 +163,6 @@ struct DBXConnection::Impl
     void runBlock(const sql::Translation& t, const std::string& key, const Params& params)
     {
         const BoundValues b = bind(t, params);
-        std::string call;
         for (std::size_t seg = 0; seg < t.segments.size(); ++seg) {
             const std::string name = procedureName(key, seg, b);
             std::string callText = "CALL " + name + "(";
