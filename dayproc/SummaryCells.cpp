@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace custos::dayproc {
@@ -137,6 +138,24 @@ QFrame* framedBlock(QWidget* parent, const QString& frameName, const QString& ti
     layout->addWidget(content);
     frame->setFixedSize(layout->sizeHint());
     return frame;
+}
+
+} // namespace custos::dayproc
+
+namespace custos::dayproc {
+
+QWidget* scrollingPage(QWidget* tabSheet)
+{
+    auto* layout = new QVBoxLayout(tabSheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(tabSheet);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* contents = new QWidget(scroll);
+    contents->setObjectName(tabSheet->objectName() + QStringLiteral("_Conteudo"));
+    scroll->setWidget(contents);
+    layout->addWidget(scroll);
+    return contents;
 }
 
 } // namespace custos::dayproc

@@ -62,3 +62,11 @@ namespace custos::dayproc {
 QFrame* framedBlock(QWidget* parent, const QString& frameName, const QString& title, QWidget* content);
 
 } // namespace custos::dayproc
+
+namespace custos::dayproc {
+
+// Makes a tab sheet scroll its contents when the window is smaller than they are; returns the
+// widget the contents go in.
+QWidget* scrollingPage(QWidget* tabSheet);
+
+} // namespace custos::dayproc

@@ -97,16 +97,17 @@ QWidget* byProductBlock(QWidget* parent, SourceBindings& bindings, QWidget*& pan
 TabAbateBovinos::TabAbateBovinos(SourceBindings& bindings, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet_AbateBovinos"));
+    QWidget* page = scrollingPage(this);
     const SlaughterLines lines = cattleLines();
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    m_Panel241 = titleBand(this, QStringLiteral("Panel241"),
+    m_Panel241 = titleBand(page, QStringLiteral("Panel241"),
                            QStringLiteral("Análise de Resultado do Abate de Bovinos do dia "));
     layout->addWidget(m_Panel241);
 
-    m_Panel149 = new QWidget(this);
+    m_Panel149 = new QWidget(page);
     m_Panel149->setObjectName(QStringLiteral("Panel149"));
     m_Panel149->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     const int linesHeight = int(lines.lines.size() + 1) * slaughterLineHeight;
@@ -131,7 +132,7 @@ TabAbateBovinos::TabAbateBovinos(SourceBindings& bindings, QWidget* parent) : QW
     m_accumulatedTotals = buildTotalsColumn(m_Panel209, bindings, QStringLiteral("DTS_AbateAcumulado"), lines,
                                             SlaughterColumn::Accumulated, accumulatedTotalsWidth);
 
-    m_Panel306 = byProductBlock(this, bindings, m_Panel230, m_Panel232);
+    m_Panel306 = byProductBlock(page, bindings, m_Panel230, m_Panel232);
     layout->addWidget(m_Panel306, 0, Qt::AlignLeft);
     layout->addStretch(1);
 }

@@ -90,16 +90,17 @@ ui::RecordPanel* speciesPanel(QWidget* parent, const char* name, SourceBindings&
 TabAbateSuinos::TabAbateSuinos(SourceBindings& bindings, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet_AbateSuinos"));
+    QWidget* page = scrollingPage(this);
     const SlaughterLines lines = pigLines();
     const int height = int(lines.lines.size() + 1) * slaughterLineHeight +
                        QScrollBar(Qt::Horizontal).sizeHint().height() + 1;
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(titleBand(this, QStringLiteral("Panel153"), QStringLiteral("Análise de Resultado do Abate de Suínos")));
+    layout->addWidget(titleBand(page, QStringLiteral("Panel153"), QStringLiteral("Análise de Resultado do Abate de Suínos")));
 
-    auto* body = new QWidget(this);
+    auto* body = new QWidget(page);
     body->setObjectName(QStringLiteral("Panel_AbateSuinos"));
     body->setFixedHeight(height);
     body->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);

@@ -67,13 +67,14 @@ QSpacerItem* addWithMargin(QVBoxLayout* layout, QWidget* block, int stretch)
 TabProducao::TabProducao(SourceBindings& bindings, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet_Producao"));
-    auto* layout = new QVBoxLayout(this);
+    QWidget* page = scrollingPage(this);
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    m_Panel5 = titleBand(this, QStringLiteral("Panel5"), QStringLiteral("Análise de Resultado da Produção do dia "));
+    m_Panel5 = titleBand(page, QStringLiteral("Panel5"), QStringLiteral("Análise de Resultado da Produção do dia "));
     layout->addWidget(m_Panel5);
 
-    m_Panel_Principal = new QWidget(this);
+    m_Panel_Principal = new QWidget(page);
     m_Panel_Principal->setObjectName(QStringLiteral("Panel_Principal"));
     m_Panel_Principal->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     layout->addWidget(m_Panel_Principal, 1);

@@ -35,13 +35,14 @@ ResultBlockSpec resaleSpec(const char* source, const char* panel, const char* na
 TabRevenda::TabRevenda(SourceBindings& bindings, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet_Revenda"));
-    auto* layout = new QVBoxLayout(this);
+    QWidget* page = scrollingPage(this);
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    layout->addWidget(titleBand(this, QStringLiteral("Panel49"), QStringLiteral("Análise de Resultado de Mercadorias Revenda")));
+    layout->addWidget(titleBand(page, QStringLiteral("Panel49"), QStringLiteral("Análise de Resultado de Mercadorias Revenda")));
 
     const ResultBlock day = buildResultBlock(
-        this, bindings, resaleSpec("DTS_ResumoRevenda", "DBCtrlGrid2", "DBText21", true, colours::dayHeader));
+        page, bindings, resaleSpec("DTS_ResumoRevenda", "DBCtrlGrid2", "DBText21", true, colours::dayHeader));
     m_DBCtrlGrid2 = day.rows;
     layout->addWidget(day.widget, 0, Qt::AlignHCenter);
     connect(m_DBCtrlGrid2, &ui::RecordPanel::itemClicked, this, [this](const QString& item) {
@@ -49,10 +50,10 @@ TabRevenda::TabRevenda(SourceBindings& bindings, QWidget* parent) : QWidget(pare
             Q_EMIT groupClicked();
     });
 
-    const ResultBlock period = buildResultBlock(this, bindings, resaleSpec("DTS_ResumoRevendaAcumulado", "DBCtrlGrid8",
+    const ResultBlock period = buildResultBlock(page, bindings, resaleSpec("DTS_ResumoRevendaAcumulado", "DBCtrlGrid8",
                                                                            "GRUPO", false, colours::accumulatedHeader));
     m_DBCtrlGrid8 = period.rows;
-    m_periodBlock = framedBlock(this, QStringLiteral("Panel_RevendaAcumulado"), QStringLiteral("Acumulado no Período"),
+    m_periodBlock = framedBlock(page, QStringLiteral("Panel_RevendaAcumulado"), QStringLiteral("Acumulado no Período"),
                                 period.widget);
     layout->addWidget(m_periodBlock, 0, Qt::AlignHCenter);
     layout->addStretch(1);
