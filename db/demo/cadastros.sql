@@ -114,10 +114,12 @@ SELECT id, 'Fazenda ' || (ARRAY['Santa Rita', 'Boa Esperança', 'Três Lagoas', 
        (SELECT cep FROM velko_fin.cep WHERE codigo_cidade = 1 + (id * 5) % 12)
   FROM generate_series(1, 12) id;
 
--- Units, their parameters and markets.
+-- Units, their parameters and markets. Unit 1 is costed in the central database and names no
+-- processing database of its own: the program refuses a login into a database that some unit
+-- declares as its own (CUSTOS_UN2 here).
 INSERT INTO velko_cst.unidade (id_unidade, descricao, tnsnames, dblink, u_abate_suino, u_abate_bovino,
                                u_industrializado, u_revenda) VALUES
-    (1, 'Unidade Presidente Prudente', 'CUSTOS', NULL, 1, 1, 1, 1),
+    (1, 'Unidade Presidente Prudente', NULL, NULL, 1, 1, 1, 1),
     (2, 'Unidade Campo Grande', 'CUSTOS_UN2', 'UNIDADE2', 0, 1, 1, 0);
 INSERT INTO velko_cst.parametros (id_unidade, codigo_moeda, codigo_moeda2, aproveitamento, aproveitamento_rateio,
                                   analise_condenacoes, nivel_detalhe_abate, preco_medio_metodo, id_produto_sebo,
