@@ -50,6 +50,8 @@ void addRowItems(ui::RecordPanel* panel, const ResultBlockSpec& spec)
         const ResultColumn& column = spec.columns[std::size_t(c)];
         const int left = columnLeft(c) + gap;
         const int valueWidth = columnWidth - 2 * gap - unitWidth;
+        panel->addItem(fixedItem(column.rowValue + QStringLiteral("_FUNDO"), QString(),
+                                 QRect(left, 4, columnWidth - 2 * gap, 2 * lineHeight)));
         panel->addItem(boundItem(column.rowValue, QRect(left, 4, valueWidth, lineHeight)));
         if (column.rowPerKg.isEmpty()) {
             panel->addItem(fixedItem(column.rowValue + QStringLiteral("_UNIDADE"), kg,

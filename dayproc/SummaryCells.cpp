@@ -153,6 +153,9 @@ QWidget* scrollingPage(QWidget* tabSheet)
     scroll->setWidgetResizable(true);
     auto* contents = new QWidget(scroll);
     contents->setObjectName(tabSheet->objectName() + QStringLiteral("_Conteudo"));
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPixelSize(11);
+    contents->setFont(verdana);
     scroll->setWidget(contents);
     layout->addWidget(scroll);
     return contents;

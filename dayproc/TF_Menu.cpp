@@ -129,7 +129,7 @@ void TF_Menu::buildRightColumn(QWidget* parent)
     for (const auto& [caption, field] : weights) {
         pairs->addWidget(new QLabel(QString::fromUtf8(caption), m_pnlPesoVivo), row, 0);
         ui::DBLabel* value = valueCell(m_pnlPesoVivo, *m_bindings, QStringLiteral("DS_Peso_Vivo"),
-                                       QString::fromLatin1(field), QColor(), true);
+                                       QString::fromLatin1(field), colours::cell, true);
         value->setAutoFillBackground(false);
         pairs->addWidget(value, row++, 1);
     }

@@ -232,7 +232,7 @@ void RecordPanel::paintEvent(QPaintEvent*)
     const QFont plain = font();
     QFont bold = plain;
     bold.setBold(true);
-    for (int cell = 0; cell < m_pageCount; ++cell) {
+    for (int cell = 0; cell < int(m_shown.size()); ++cell) {
         const QRect cr = cellRect(cell);
         for (std::size_t i = 0; i < m_items.size(); ++i) {
             const Item& item = m_items[i];
@@ -241,8 +241,6 @@ void RecordPanel::paintEvent(QPaintEvent*)
             const QRect r = itemRect(item, cr).intersected(cr);
             if (item.background.isValid())
                 painter.fillRect(r, item.background);
-            if (cell >= int(m_shown.size()))
-                continue;
             const QString& text = m_shown[std::size_t(cell)][i];
             if (text.isEmpty())
                 continue;

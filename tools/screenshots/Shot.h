@@ -20,5 +20,6 @@ struct Shot
 };
 
 std::vector<Shot> gridShots();
+std::vector<Shot> mainWindowShots();
 
 } // namespace custos::screenshots
