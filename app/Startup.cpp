@@ -20,7 +20,7 @@ int runCustos(const QString& programFolder)
 
     dayproc::TF_Menu F_Menu;
     session::Global_Library Global_Library;
-    DataModule_Custo dataModule_Custo;
+    data::TDataModule_Custo DataModule_Custo(Global_Library.connection());
     auto F_login = std::make_unique<TF_login>(Global_Library, F_Menu);
     dayproc::TF_LogCusto F_LogCusto(&F_Menu);
 

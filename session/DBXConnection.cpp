@@ -117,12 +117,14 @@ struct DBXConnection::Impl
             case BindType::Date:
                 type = dateOid;
                 typeName = "oracle.date";
+                null = null || !v->value.toDate().isValid(); // no day is NULL
                 if (!null)
                     text = v->value.toDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
                 break;
             case BindType::DateTime:
                 type = dateOid;
                 typeName = "oracle.date";
+                null = null || !v->value.toDateTime().isValid();
                 if (!null)
                     text = v->value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
                 break;

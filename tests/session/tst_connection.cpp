@@ -126,6 +126,10 @@ private Q_SLOTS:
         Params empty;
         empty.setText(QStringLiteral("x"), QString(QLatin1String("")));
         QVERIFY(c->query(QStringLiteral("select :x v from dual"), empty).isNull(0, 0));
+        // So does a day that is not a valid date.
+        Params noDay;
+        noDay.setDate(QStringLiteral("d"), QDate());
+        QVERIFY(c->query(QStringLiteral("select :d v from dual"), noDay).isNull(0, 0));
     }
 
     void clausulaInIsPrivateToTheSession()
