@@ -17,6 +17,10 @@ LANGUAGE sql IMMUTABLE AS $$ SELECT base * (1 - spread + 2 * spread * pg_temp.r(
 
 CREATE TEMP TABLE demo_param AS
 SELECT :'hoje'::date hoje, date_trunc('month', :'hoje'::date - 61)::date inicio, greatest(:escala::int, 1) escala;
+-- Keys of orders are spaced by passo, so that the orders of a day never run into the next
+-- slot above scale 10 (up to 10 the keys, hence every hashed figure, stay as they are).
+ALTER TABLE demo_param ADD passo int;
+UPDATE demo_param SET passo = greatest(1, ceil(escala / 10.0))::int;
 
 CREATE TEMP TABLE demo_dia AS
 SELECT d::date dia, row_number() OVER (ORDER BY d)::int n
@@ -30,7 +34,7 @@ INSERT INTO demo_unidade VALUES (1, 110, 320, 5, 4), (2, 160, 0, 6, 0);
 -- Slaughter: purchase orders, reception, live and carcass weighings, settlements.
 CREATE TEMP TABLE demo_oc AS
 SELECT u.u, d.dia, d.n, g.genero, o.k,
-       u.u * 1000000 + d.n * 100 + (g.genero - 1) * 50 + o.k id,
+       u.u * 1000000 + (d.n * 100 + (g.genero - 1) * 50) * p.passo + o.k id,
        CASE g.genero WHEN 1 THEN u.bovinos / u.ordens_bov ELSE u.suinos / u.ordens_sui END base_cab
   FROM demo_unidade u CROSS JOIN demo_dia d CROSS JOIN demo_param p
   CROSS JOIN (VALUES (1), (2)) g(genero)
@@ -89,26 +93,26 @@ CREATE TEMP TABLE demo_op (id int, u int, dia date, n int, linha int, familia in
                            entrada numeric, situacao text, k int);
 -- Offal orders of the slaughter lines, on the kill day.
 INSERT INTO demo_op
-SELECT c.u * 1000000 + c.n * 1000 + c.genero * 100 + k, c.u, c.dia, c.n, CASE WHEN c.u = 1 THEN 100 ELSE 200 END + c.genero,
+SELECT c.u * 1000000 + (c.n * 1000 + c.genero * 100) * p.passo + k, c.u, c.dia, c.n, CASE WHEN c.u = 1 THEN 100 ELSE 200 END + c.genero,
        CASE c.genero WHEN 1 THEN 10 ELSE 11 END, CASE c.genero WHEN 1 THEN 'MB' ELSE 'MS' END,
        c.peso / p.escala, 'C', k
   FROM demo_carcaca c, demo_param p, generate_series(1, p.escala) k;
 -- Deboning: half the hind and 40 % of the fore quarters, 70 % of the pig carcasses.
 INSERT INTO demo_op
-SELECT c.u * 1000000 + c.n * 1000 + 300 + q.o * 20 + k, c.u, c.dia, c.n, CASE WHEN c.u = 1 THEN 110 ELSE 210 END + 1,
+SELECT c.u * 1000000 + (c.n * 1000 + 300 + q.o * 20) * p.passo + k, c.u, c.dia, c.n, CASE WHEN c.u = 1 THEN 110 ELSE 210 END + 1,
        20, q.t, c.peso * q.f / p.escala, 'C', k
   FROM demo_carcaca c, demo_param p, generate_series(1, p.escala) k,
        (VALUES (1, 'CT', 0.48 * 0.5), (2, 'CD', 0.38 * 0.4)) q(o, t, f)
  WHERE c.genero = 1;
 INSERT INTO demo_op
-SELECT c.u * 1000000 + c.n * 1000 + 400 + k, c.u, c.dia, c.n, 112, 21, 'CS', c.peso * 0.7 / p.escala, 'C', k
+SELECT c.u * 1000000 + (c.n * 1000 + 400) * p.passo + k, c.u, c.dia, c.n, 112, 21, 'CS', c.peso * 0.7 / p.escala, 'C', k
   FROM demo_carcaca c, demo_param p, generate_series(1, p.escala) k WHERE c.genero = 2;
 -- Unit 1: quartering 20 % of the cattle carcass; sausages, hamburgers, cooked and smoked goods.
 INSERT INTO demo_op
-SELECT c.u * 1000000 + c.n * 1000 + 500 + k, c.u, c.dia, c.n, 115, 50, 'QB', c.peso * 0.2 / p.escala, 'C', k
+SELECT c.u * 1000000 + (c.n * 1000 + 500) * p.passo + k, c.u, c.dia, c.n, 115, 50, 'QB', c.peso * 0.2 / p.escala, 'C', k
   FROM demo_carcaca c, demo_param p, generate_series(1, p.escala) k WHERE c.genero = 1 AND c.u = 1;
 INSERT INTO demo_op
-SELECT d.u * 1000000 + d.n * 1000 + x.o * 10 + k, d.u, d.dia, d.n, x.linha, x.familia, x.tipo,
+SELECT d.u * 1000000 + (d.n * 1000 + x.o * 10) * p.passo + k, d.u, d.dia, d.n, x.linha, x.familia, x.tipo,
        pg_temp.v(x.base, 0.15, 'op' || d.u || d.n || x.o || k), 'C', k
   FROM (SELECT u, dia, n FROM demo_carcaca WHERE genero = 1) d, demo_param p, generate_series(1, p.escala) k,
        (VALUES (1, 60, 113, 30, 'LG', 900.0), (1, 70, 114, 31, 'HB', 520.0), (1, 80, 114, 40, 'PR', 760.0),
@@ -116,7 +120,7 @@ SELECT d.u * 1000000 + d.n * 1000 + x.o * 10 + k, d.u, d.dia, d.n, x.linha, x.fa
  WHERE x.u = d.u;
 -- Sausage orders still in elaboration on the last two days.
 INSERT INTO demo_op
-SELECT 1000000 + d.n * 1000 + 90 + k, 1, d.dia, d.n, 113, 30, 'LG', pg_temp.v(600, 0.1, 'el' || d.n || k), 'E', k
+SELECT 1000000 + (d.n * 1000 + 90) * p.passo + k, 1, d.dia, d.n, 113, 30, 'LG', pg_temp.v(600, 0.1, 'el' || d.n || k), 'E', k
   FROM demo_dia d, demo_param p, generate_series(1, p.escala) k
  WHERE d.n > (SELECT max(n) - 2 FROM demo_dia);
 

@@ -136,7 +136,8 @@ $$;
 -- product is null), valued as the price detail shows them: the delivered quantity (weight less
 -- returns for goods sold by the kilogram, shipped units otherwise) at the item price, less the
 -- promotional and the granted discounts, plus the item's IPI, rounded to cents; the net value
--- deducts the customer's contractual discount. A line with no quantity counts as one.
+-- deducts the customer's contractual discount. A line with no quantity counts as one. The IPI
+-- of the period's orders and the customers' discounts are gathered once, not line by line.
 CREATE FUNCTION pkg_base_custo.receita(p_id_unidade numeric, p_sequencial_produto numeric,
                                        p_data_inicial timestamp, p_data_final timestamp)
 RETURNS TABLE (sequencial_produto numeric, sequencial_pedido numeric, numero_pedido varchar,
@@ -159,19 +160,23 @@ LANGUAGE sql STABLE AS $$
                          * it.valor_unitario
                          * (1 - coalesce(pd.desconto_promocional, 0) / 100)
                          * (1 - coalesce(pd.desconto_concedido, 0) / 100)
-                         + coalesce((SELECT sum(sp.valor_ipi)
-                                       FROM velko_mat.nota_saida n
-                                       JOIN velko_ven.item_saida_produto sp
-                                         ON sp.sequencial_nota_saida = n.sequencial_nota_saida
-                                      WHERE n.sequencial_pedido = it.sequencial_pedido
-                                        AND sp.sequencial_produto = it.sequencial_produto), 0), 2) valor_bruto,
-                   coalesce((SELECT min(t.desconto_instrucao)
-                               FROM velko_ven.condicao_desconto t
-                              WHERE t.codigo_cliente = pd.codigo_cliente), 0) desconto_contratual
+                         + coalesce(ipi.valor_ipi, 0), 2) valor_bruto,
+                   coalesce(cd.desconto, 0) desconto_contratual
               FROM velko_ven.pedido pd
               JOIN velko_ven.item_pedido it ON it.sequencial_pedido = pd.sequencial_pedido
               JOIN velko_ven.produto pr ON pr.sequencial_produto = it.sequencial_produto
               JOIN velko_mat.material m ON m.codigo_material = pr.codigo_material
+              LEFT JOIN (SELECT n.sequencial_pedido, sp.sequencial_produto, sum(sp.valor_ipi) valor_ipi
+                           FROM velko_mat.nota_saida n
+                           JOIN velko_ven.item_saida_produto sp ON sp.sequencial_nota_saida = n.sequencial_nota_saida
+                          WHERE n.sequencial_pedido IN (SELECT p2.sequencial_pedido FROM velko_ven.pedido p2
+                                                         WHERE p2.codigo_empresa = p_id_unidade
+                                                           AND p2.data_faturamento BETWEEN p_data_inicial AND p_data_final)
+                          GROUP BY n.sequencial_pedido, sp.sequencial_produto) ipi
+                     ON ipi.sequencial_pedido = it.sequencial_pedido AND ipi.sequencial_produto = it.sequencial_produto
+              LEFT JOIN (SELECT t.codigo_cliente, min(t.desconto_instrucao) desconto
+                           FROM velko_ven.condicao_desconto t
+                          GROUP BY t.codigo_cliente) cd ON cd.codigo_cliente = pd.codigo_cliente
              WHERE pd.codigo_empresa = p_id_unidade
                AND pd.situacao <> 'C'
                AND pd.data_faturamento BETWEEN p_data_inicial AND p_data_final

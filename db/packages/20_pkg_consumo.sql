@@ -35,5 +35,16 @@ BEGIN
 END
 $$;
 
+-- The packaging value of the unit's consumption rows of a generated day, per production order,
+-- product and sales order (what the slaughter and the production rows of the day bear).
+CREATE FUNCTION pkg_consumo.embalagem(p_id_unidade numeric, p_data timestamp)
+RETURNS TABLE (id_ordem_producao numeric, sequencial_produto numeric, id_ordem_venda numeric, valor numeric)
+LANGUAGE sql STABLE AS $$
+    SELECT c.id_ordem_producao, c.sequencial_produto, c.id_ordem_venda, sum(round(c.quantidade * c.custo_unitario, 2))
+      FROM velko_cst.consumo c
+     WHERE c.id_unidade = p_id_unidade AND c.data = p_data::date
+     GROUP BY c.id_ordem_producao, c.sequencial_produto, c.id_ordem_venda
+$$;
+
 GRANT USAGE ON SCHEMA pkg_consumo TO velko_user;
 GRANT EXECUTE ON ALL ROUTINES IN SCHEMA pkg_consumo TO velko_user;

@@ -49,6 +49,8 @@ SELECT a.id_abate, a.id_unidade, a.data,
 
 -- Products of the slaughter records whose day lies in the range, every figure computed from
 -- the stored quantities, the stored price and the parameter set valid on the record's day.
+-- Each level computes its figures once: OFFSET 0 keeps it from being folded into the next,
+-- which would repeat its expressions wherever the next level uses them.
 CREATE FUNCTION pkg_abate.ppl_aproveitamento(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
 RETURNS TABLE (
     id_abate_preco numeric, id_abate numeric, id_unidade numeric, data oracle.date,
@@ -208,7 +210,11 @@ SELECT v.id_abate_preco, v.id_abate, v.id_unidade, v.data,
                                          ON x.id_base_custo = b.id_base_custo AND x.id_produto = p.sequencial_produto
                                         AND x.id_mercado = p.id_mercado
                                  WHERE a.id_unidade = p_id_unidade
-                                   AND a.data BETWEEN p_data_inicial AND p_data_final) q) r) c) v;
+                                   AND a.data BETWEEN p_data_inicial AND p_data_final
+                                OFFSET 0) q
+                        OFFSET 0) r
+                OFFSET 0) c
+        OFFSET 0) v;
 END
 $$;
 
@@ -315,12 +321,9 @@ BEGIN
               JOIN velko_ven.produto p ON p.sequencial_produto = pr.sequencial_produto
              WHERE NOT o.industrial
              GROUP BY pr.id_tabela_pcp, pr.sequencial_produto, 3, pr.id_ordem_venda) y
-      LEFT JOIN LATERAL (SELECT sum(round(c.quantidade * c.custo_unitario, 2)) valor
-                           FROM velko_cst.consumo c
-                          WHERE c.id_unidade = p_id_unidade AND c.data = v_dia
-                            AND c.id_ordem_producao = y.id_tabela_pcp
-                            AND c.sequencial_produto = y.sequencial_produto
-                            AND c.id_ordem_venda IS NOT DISTINCT FROM y.id_ordem_venda) e ON true
+      LEFT JOIN pkg_consumo.embalagem(p_id_unidade, v_dia) e
+             ON e.id_ordem_producao = y.id_tabela_pcp AND e.sequencial_produto = y.sequencial_produto
+            AND e.id_ordem_venda IS NOT DISTINCT FROM y.id_ordem_venda
     WINDOW w AS (PARTITION BY y.id_tabela_pcp, y.sequencial_produto, y.id_ordem_venda);
 
     IF NOT EXISTS (SELECT 1 FROM velko_cst.abate_materia_prima WHERE id_abate = v_id)
@@ -424,6 +427,8 @@ LANGUAGE plpgsql AS $$
 DECLARE
     b velko_cst.base_custo := pkg_base_custo.base(p_id_unidade, p_dia);
     v_inicio_receita date;
+    v_receita_inicial timestamp;
+    v_receita_final timestamp;
 BEGIN
     UPDATE velko_cst.abate a
        SET total_aproveitamento = coalesce((SELECT sum(x.resultado_total)
@@ -460,6 +465,8 @@ BEGIN
 
     DELETE FROM velko_cst.abate_preco_receita WHERE id_abate = p_id_abate;
     SELECT p.data_inicio_receita INTO v_inicio_receita FROM velko_cst.parametros p WHERE p.id_unidade = p_id_unidade;
+    SELECT min(ap.preco_data_inicial), max(ap.preco_data_final) INTO v_receita_inicial, v_receita_final
+      FROM velko_cst.abate_preco ap WHERE ap.id_abate = p_id_abate;
     IF p_dia >= coalesce(v_inicio_receita, p_dia) THEN
         INSERT INTO velko_cst.abate_preco_receita
                (id_abate, sequencial_produto, codigo_cliente, numero_pedido, data_faturamento,
@@ -469,9 +476,7 @@ BEGIN
           FROM (SELECT DISTINCT ap.sequencial_produto, ap.preco_data_inicial, ap.preco_data_final
                   FROM velko_cst.abate_preco ap
                  WHERE ap.id_abate = p_id_abate AND ap.id_contrato IS NULL) x
-          JOIN pkg_base_custo.receita(p_id_unidade, NULL,
-                                      (SELECT min(ap.preco_data_inicial) FROM velko_cst.abate_preco ap WHERE ap.id_abate = p_id_abate),
-                                      (SELECT max(ap.preco_data_final) FROM velko_cst.abate_preco ap WHERE ap.id_abate = p_id_abate)) r
+          JOIN pkg_base_custo.receita(p_id_unidade, NULL, v_receita_inicial, v_receita_final) r
             ON r.sequencial_produto = x.sequencial_produto
            AND r.data_faturamento BETWEEN x.preco_data_inicial AND x.preco_data_final;
     END IF;

@@ -92,14 +92,71 @@ CREATE TYPE pkg_industrializado.resultado AS (
     valor_elaboracao numeric,
     usuario_restauracao_preco varchar, data_restauracao_preco oracle.date, preco_anterior numeric);
 
-CREATE FUNCTION pkg_industrializado.ppl_resultado(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
+-- The production records of a unit whose day lies in the range.
+CREATE FUNCTION pkg_industrializado.registros(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
+RETURNS numeric[]
+LANGUAGE sql STABLE AS $$
+    SELECT ARRAY(SELECT i.id_industrial FROM velko_cst.industrial i
+                  WHERE i.id_unidade = p_id_unidade AND i.data BETWEEN p_data_inicial AND p_data_final)
+$$;
+
+-- The rows themselves, as a plain query over the given production records: ppl_resultado hands
+-- them out with a plan kept for the session, and a caller that needs a few columns (the
+-- weighted-average cost) reads them from here, where the planner computes only those. The
+-- records come as keys, so that every table is read through its record index whatever the
+-- period; the totals the figures are apportioned by (order and process, family) are taken over
+-- narrow rows before the descriptions are joined, and each computed figure is evaluated once
+-- (OFFSET 0 keeps a level from being folded into the next, which would repeat its expressions
+-- wherever they are used).
+CREATE FUNCTION pkg_industrializado.linhas_resultado(p_id_unidade numeric, p_data_inicial timestamp,
+                                                     p_data_final timestamp)
 RETURNS SETOF pkg_industrializado.resultado
-LANGUAGE plpgsql STABLE
-SET plan_cache_mode = force_generic_plan
-AS $$
-#variable_conflict use_column
-BEGIN
-RETURN QUERY
+LANGUAGE sql STABLE AS $$
+WITH
+-- Every product row of the records with its price and parameter set, and the totals of its
+-- order and process and of its family the figures are apportioned by.
+linha AS (
+    SELECT p.*,
+           sum(p.peso_mp) FILTER (WHERE p.primeiro_da_ordem) OVER familia peso_mp_familia,
+           sum(p.peso) FILTER (WHERE p.gerar_resultado_custo = 1) OVER familia peso_familia,
+           sum(p.valor_mp_gerado) OVER ordem valor_mp_gerado_ordem,
+           sum(p.peso) OVER ordem peso_ordem
+      FROM (SELECT r.id_industrial, r.id_unidade, r.data, p.id_industrial_preco, p.sequencial_produto, p.id_familia,
+                   p.id_ordem_producao, p.id_processo, p.id_linha_producao, p.id_mercado, p.id_contrato,
+                   p.caixas, p.pecas, p.peso, p.peso_mp, coalesce(p.valor_materia_prima, 0) valor_mp_gerado,
+                   p.valor_insumo, p.valor_embalagem, p.rendimento_padrao,
+                   row_number() OVER (PARTITION BY r.id_industrial, p.id_familia, p.id_ordem_producao, coalesce(p.id_processo, 0)
+                                      ORDER BY p.sequencial_produto) = 1 primeiro_da_ordem,
+                   coalesce(pc.gerar_resultado_custo, 1)::numeric gerar_resultado_custo, pc.sequencia sequencia_processo,
+                   pc.descricao descricao_processo, b.id_base_custo, b.criterio_rateio b_criterio_rateio,
+                   b.criterio_receita b_criterio_receita, b.mod_desossa, b.mod_tendal, b.mod_industrializado, b.cif_desossa,
+                   b.cif_tendal, b.cif_industrializado, b.seguro_carga, b.frete, b.processo_exportacao, b.despesa_exportacao,
+                   b.administrativo, pr.id_grupo, pr.codigo_produto, pr.descricao descricao_produto,
+                   ip.preco, ip.preco_original, ip.preco_data_inicial, ip.preco_data_final, ip.valor_servico, ip.valor_servico_kg,
+                   ip.usuario_restauracao_preco, ip.data_restauracao_preco, ip.preco_anterior
+              FROM velko_cst.industrial r
+              JOIN velko_cst.industrial_produto p ON p.id_industrial = r.id_industrial
+              JOIN velko_cst.industrial_preco ip ON ip.id_industrial_preco = p.id_industrial_preco
+              JOIN velko_cst.base_custo b ON b.id_unidade = r.id_unidade
+                                         AND r.data BETWEEN b.data_inicial AND coalesce(b.data_final, r.data)
+              JOIN velko_ven.produto pr ON pr.sequencial_produto = p.sequencial_produto
+              LEFT JOIN velko_pcp.processo pc ON pc.id_processo = p.id_processo
+             WHERE r.id_industrial = ANY (pkg_industrializado.registros(p_id_unidade, p_data_inicial, p_data_final))) p
+    WINDOW familia AS (PARTITION BY p.id_industrial, p.id_familia),
+           ordem AS (PARTITION BY p.id_industrial, p.id_familia, p.id_ordem_producao, coalesce(p.id_processo, 0))),
+-- Raw-material value of each order and process at the stored prices.
+materia_prima AS (
+    SELECT mp.id_industrial, mp.id_ordem_producao, mp.id_processo, sum(round(mp.peso * mp.preco, 2)) valor
+      FROM velko_cst.industrial_preco_mp mp
+     WHERE mp.id_industrial = ANY (pkg_industrializado.registros(p_id_unidade, p_data_inicial, p_data_final))
+     GROUP BY mp.id_industrial, mp.id_ordem_producao, mp.id_processo),
+-- Production in elaboration of each family.
+elaboracao AS (
+    SELECT e.id_industrial, t.id_familia, sum(round(e.quantidade * e.valor_unitario, 2)) valor
+      FROM velko_cst.industrial_produto_elaboracao e
+      JOIN velko_pcp.tabela_pcp t ON t.id_tabela_pcp = e.id_ordem_producao
+     WHERE e.id_industrial = ANY (pkg_industrializado.registros(p_id_unidade, p_data_inicial, p_data_final))
+     GROUP BY e.id_industrial, t.id_familia)
 SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
        v.tipo_grupo, v.descricao_grupo, v.descricao_subgrupo, v.linha, v.linha_producao,
        v.codigo_produto, v.sequencial_produto, v.descricao_produto,
@@ -107,8 +164,7 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
        v.id_ordem_producao, v.id_contrato, v.cifra, v.id_mercado,
        v.caixas, v.pecas, v.peso,
        v.rendimento, v.rendimento_padrao, v.rendimento_padrao_ponderado,
-       round((v.rendimento - v.rendimento_padrao) / 100 * v.peso_mp, 3),
-       round((v.rendimento - v.rendimento_padrao) / 100 * v.peso_mp * v.preco_unitario, 2),
+       round(v.variacao_kg, 3), round(v.variacao_kg * v.preco_unitario, 2),
        v.preco, v.preco_original, v.preco_data_inicial, v.preco_data_final,
        v.preco_referencia, v.preco_rateio, v.preco_unitario, v.preco_total,
        v.valor_materia_prima, v.valor_insumo, v.valor_embalagem, v.valor_mod, v.valor_cif,
@@ -116,9 +172,7 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
        v.valor_icms, v.valor_pis_cofins, v.valor_outros_tributos,
        v.valor_seguro_carga, v.valor_frete, v.valor_processo_exportacao,
        v.valor_despesa_exportacao, v.valor_comissao, v.valor_administrativo,
-       v.custo_industrial, v.custo_impostos, v.custo_despesas,
-       v.custo_industrial + v.custo_impostos + v.custo_despesas,
-       v.preco_total - (v.custo_industrial + v.custo_impostos + v.custo_despesas),
+       v.custo_industrial, v.custo_impostos, v.custo_despesas, v.custo_total, v.resultado_total,
        pkg_abate.por_kg(v.valor_materia_prima, v.peso), pkg_abate.por_kg(v.valor_insumo, v.peso),
        pkg_abate.por_kg(v.valor_embalagem, v.peso),
        pkg_abate.por_kg(v.valor_mod, v.peso), pkg_abate.por_kg(v.valor_cif, v.peso),
@@ -128,12 +182,9 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
        pkg_abate.por_kg(v.valor_despesa_exportacao, v.peso), pkg_abate.por_kg(v.valor_comissao, v.peso),
        pkg_abate.por_kg(v.valor_administrativo, v.peso),
        pkg_abate.por_kg(v.custo_industrial, v.peso), pkg_abate.por_kg(v.custo_impostos, v.peso),
-       pkg_abate.por_kg(v.custo_despesas, v.peso),
-       pkg_abate.por_kg(v.custo_industrial + v.custo_impostos + v.custo_despesas, v.peso),
-       pkg_abate.por_kg(v.preco_total - (v.custo_industrial + v.custo_impostos + v.custo_despesas), v.peso),
-       CASE WHEN v.preco_total <> 0
-            THEN round((v.preco_total - (v.custo_industrial + v.custo_impostos + v.custo_despesas)) / v.preco_total * 100, 2)
-            ELSE 0 END,
+       pkg_abate.por_kg(v.custo_despesas, v.peso), pkg_abate.por_kg(v.custo_total, v.peso),
+       pkg_abate.por_kg(v.resultado_total, v.peso),
+       CASE WHEN v.preco_total <> 0 THEN round(v.resultado_total / v.preco_total * 100, 2) ELSE 0 END,
        v.p_mod, v.p_cif, v.p_icms_deb, v.p_pis_cofins, v.p_outros_tributos, v.p_seguro_carga, v.p_frete,
        v.p_processo_exportacao, v.p_despesa_exportacao, v.p_comissao, v.p_administrativo,
        v.criterio_receita, v.criterio_rateio,
@@ -142,116 +193,111 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
        (CASE WHEN v.criterio_rateio = 'M' THEN 'Preço Médio' ELSE 'Tabela Referência' END)::varchar,
        v.valor_elaboracao,
        v.usuario_restauracao_preco, v.data_restauracao_preco, v.preco_anterior
-  FROM (SELECT c.*,
-               c.valor_materia_prima + c.valor_insumo + c.valor_embalagem + c.valor_mod + c.valor_cif
-                 + c.valor_servico custo_industrial,
-               c.valor_icms + c.valor_pis_cofins + c.valor_outros_tributos custo_impostos,
-               c.valor_seguro_carga + c.valor_frete + c.valor_processo_exportacao + c.valor_despesa_exportacao
-                 + c.valor_comissao + c.valor_administrativo custo_despesas
-          FROM (SELECT r.*,
-                       round(r.preco_unitario * r.peso, 2) preco_total,
-                       round(r.valor_mp_ordem
-                             * CASE WHEN sum(r.valor_mp_gerado) OVER o > 0 THEN r.valor_mp_gerado / sum(r.valor_mp_gerado) OVER o
-                                    WHEN sum(r.peso) OVER o > 0 THEN r.peso / sum(r.peso) OVER o ELSE 0 END, 2) valor_materia_prima,
-                       round(r.peso * r.p_mod, 2) valor_mod,
-                       round(r.peso * r.p_cif, 2) valor_cif,
-                       round(round(r.preco_unitario * r.peso, 2) * (r.p_icms_deb - r.p_icms_cre) / 100, 2) valor_icms,
-                       round(round(r.preco_unitario * r.peso, 2) * r.p_pis_cofins / 100, 2) valor_pis_cofins,
-                       round(round(r.preco_unitario * r.peso, 2) * r.p_outros_tributos / 100, 2) valor_outros_tributos,
-                       round(round(r.preco_unitario * r.peso, 2) * r.p_seguro_carga / 100, 2) valor_seguro_carga,
-                       round(round(r.preco_unitario * r.peso, 2) * r.p_comissao / 100, 2) valor_comissao,
-                       round(r.peso * r.p_frete, 2) valor_frete,
-                       round(r.peso * r.p_processo_exportacao, 2) valor_processo_exportacao,
-                       round(r.peso * r.p_despesa_exportacao, 2) valor_despesa_exportacao,
-                       round(r.peso * r.p_administrativo, 2) valor_administrativo,
-                       CASE WHEN r.gerar_resultado_custo = 1 AND sum(r.peso) FILTER (WHERE r.gerar_resultado_custo = 1)
-                                                                 OVER (PARTITION BY r.id_industrial, r.id_familia) > 0
-                            THEN round(coalesce(el.valor, 0) * r.peso
-                                       / sum(r.peso) FILTER (WHERE r.gerar_resultado_custo = 1)
-                                           OVER (PARTITION BY r.id_industrial, r.id_familia), 2)
-                            ELSE 0 END valor_elaboracao
-                  FROM (SELECT q.*,
-                               CASE WHEN q.id_contrato IS NULL AND q.criterio_receita IS DISTINCT FROM 'M'
-                                    THEN q.preco_referencia ELSE q.preco END preco_unitario
-                          FROM (SELECT i.id_industrial, i.id_unidade, i.data, ip.id_industrial_preco,
-                                       f.descricao::varchar tipo_grupo,
-                                       g.descricao::varchar descricao_grupo,
-                                       (g.descricao || ' / ' || m.sigla)::varchar descricao_subgrupo,
-                                       (CASE l.tipo_processo WHEN 'D' THEN 'Desossa' WHEN 'E' THEN 'Embutidos'
-                                             WHEN 'I' THEN 'Industrializados' WHEN 'T' THEN 'Quarteio' END)::varchar linha,
-                                       l.descricao::varchar linha_producao,
-                                       pr.codigo_produto::varchar, p.sequencial_produto, pr.descricao::varchar descricao_produto,
-                                       p.id_familia, fp.descricao::varchar familia,
-                                       coalesce(p.id_processo, 0) id_processo, pc.sequencia sequencia_processo,
-                                       pc.descricao::varchar descricao_processo,
-                                       coalesce(pc.gerar_resultado_custo, 1)::numeric gerar_resultado_custo,
-                                       p.id_ordem_producao, p.id_contrato, 'R$'::varchar cifra, p.id_mercado,
-                                       p.caixas, p.pecas, p.peso, p.peso_mp, coalesce(p.valor_materia_prima, 0) valor_mp_gerado,
-                                       p.valor_insumo, p.valor_embalagem,
-                                       coalesce(mo.valor, 0) valor_mp_ordem,
-                                       CASE WHEN p.peso_mp > 0 THEN round(p.peso / p.peso_mp * 100, 3) ELSE 0 END rendimento,
-                                       coalesce(p.rendimento_padrao, 0) rendimento_padrao,
-                                       CASE WHEN sum(p.peso_mp) FILTER (WHERE p.primeiro_da_ordem)
-                                                     OVER (PARTITION BY i.id_industrial, p.id_familia) > 0
-                                            THEN round(coalesce(p.rendimento_padrao, 0) * p.peso_mp
-                                                       / sum(p.peso_mp) FILTER (WHERE p.primeiro_da_ordem)
-                                                           OVER (PARTITION BY i.id_industrial, p.id_familia), 3)
-                                            ELSE 0 END rendimento_padrao_ponderado,
-                                       ip.preco, ip.preco_original, ip.preco_data_inicial, ip.preco_data_final,
-                                       coalesce(ref.preco_unitario, 0) preco_referencia,
-                                       pkg_industrializado.preco_rateio(coalesce(x.criterio_rateio, b.criterio_rateio),
-                                                                        ip.preco_original, ref.preco_unitario) preco_rateio,
-                                       coalesce(ip.valor_servico, 0) valor_servico, ip.valor_servico_kg,
-                                       coalesce(x.mod, bl.mod_linha,
-                                                CASE l.tipo_processo WHEN 'D' THEN b.mod_desossa WHEN 'T' THEN b.mod_tendal
-                                                     ELSE b.mod_industrializado END, 0) p_mod,
-                                       coalesce(x.cif, bl.cif_linha,
-                                                CASE l.tipo_processo WHEN 'D' THEN b.cif_desossa WHEN 'T' THEN b.cif_tendal
-                                                     ELSE b.cif_industrializado END, 0) p_cif,
-                                       coalesce(x.icms_deb, 0) p_icms_deb, coalesce(x.icms_cre, 0) p_icms_cre, coalesce(x.pis_cofins, 0) p_pis_cofins,
-                                       coalesce(x.outros_tributos, 0) p_outros_tributos,
-                                       coalesce(x.seguro_carga, b.seguro_carga, 0) p_seguro_carga,
-                                       coalesce(x.frete, b.frete, 0) p_frete,
-                                       coalesce(x.processo_exportacao, b.processo_exportacao, 0) p_processo_exportacao,
-                                       coalesce(x.despesa_exportacao, b.despesa_exportacao, 0) p_despesa_exportacao,
-                                       coalesce(x.comissao, 0) p_comissao,
-                                       coalesce(x.administrativo, bl.administrativo, b.administrativo, 0) p_administrativo,
-                                       coalesce(x.criterio_receita, b.criterio_receita)::varchar criterio_receita,
-                                       coalesce(x.criterio_rateio, b.criterio_rateio)::varchar criterio_rateio,
-                                       ip.usuario_restauracao_preco::varchar, ip.data_restauracao_preco, ip.preco_anterior
-                                  FROM velko_cst.industrial i
-                                  JOIN (SELECT ipr.*,
-                                               row_number() OVER (PARTITION BY ipr.id_industrial, ipr.id_ordem_producao,
-                                                                  ipr.id_processo ORDER BY ipr.sequencial_produto) = 1 primeiro_da_ordem
-                                          FROM velko_cst.industrial_produto ipr) p ON p.id_industrial = i.id_industrial
-                                  JOIN velko_cst.industrial_preco ip ON ip.id_industrial_preco = p.id_industrial_preco
-                                  JOIN velko_cst.base_custo b ON b.id_unidade = i.id_unidade
-                                 AND i.data BETWEEN b.data_inicial AND coalesce(b.data_final, i.data)
-                                  JOIN velko_ven.produto pr ON pr.sequencial_produto = p.sequencial_produto
-                                  LEFT JOIN velko_pcp.grupo g ON g.id_grupo = pr.id_grupo
-                                  LEFT JOIN velko_pcp.familia f ON f.id_familia = g.id_familia
-                                  LEFT JOIN velko_pcp.familia fp ON fp.id_familia = p.id_familia
-                                  LEFT JOIN velko_pcp.linha_producao l ON l.id_linha_producao = p.id_linha_producao
-                                  LEFT JOIN velko_pcp.processo pc ON pc.id_processo = p.id_processo
-                                  LEFT JOIN velko_cst.mercado m ON m.id_mercado = p.id_mercado
-                                  LEFT JOIN velko_cst.base_custo_linha bl
-                                         ON bl.id_base_custo = b.id_base_custo AND bl.id_linha = p.id_linha_producao
-                                  LEFT JOIN velko_cst.base_custo_referencia ref
-                                         ON ref.id_base_custo = b.id_base_custo AND ref.id_produto = p.sequencial_produto
-                                  LEFT JOIN pkg_industrializado.materia_prima_ordem mo
-                                         ON mo.id_industrial = p.id_industrial AND mo.id_ordem_producao = p.id_ordem_producao
-                                        AND mo.id_processo IS NOT DISTINCT FROM p.id_processo
-                                  LEFT JOIN pkg_base_custo.parametros(pkg_base_custo.bases(p_id_unidade, p_data_inicial, p_data_final)) x
-                                         ON x.id_base_custo = b.id_base_custo AND x.id_produto = p.sequencial_produto
-                                        AND x.id_mercado = p.id_mercado
-                                 WHERE i.id_unidade = p_id_unidade
-                                   AND i.data BETWEEN p_data_inicial AND p_data_final) q) r
-                  LEFT JOIN (SELECT e.id_industrial, t.id_familia, sum(round(e.quantidade * e.valor_unitario, 2)) valor
-                               FROM velko_cst.industrial_produto_elaboracao e
-                               JOIN velko_pcp.tabela_pcp t ON t.id_tabela_pcp = e.id_ordem_producao
-                              GROUP BY e.id_industrial, t.id_familia) el
-                         ON el.id_industrial = r.id_industrial AND el.id_familia = r.id_familia
-                WINDOW o AS (PARTITION BY r.id_industrial, r.id_ordem_producao, r.id_processo)) c) v;
+  FROM (SELECT t.*, t.custo_industrial + t.custo_impostos + t.custo_despesas custo_total,
+               t.preco_total - (t.custo_industrial + t.custo_impostos + t.custo_despesas) resultado_total
+          FROM (SELECT c.*,
+                       c.valor_materia_prima + c.valor_insumo + c.valor_embalagem + c.valor_mod + c.valor_cif
+                         + c.valor_servico custo_industrial,
+                       c.valor_icms + c.valor_pis_cofins + c.valor_outros_tributos custo_impostos,
+                       c.valor_seguro_carga + c.valor_frete + c.valor_processo_exportacao + c.valor_despesa_exportacao
+                         + c.valor_comissao + c.valor_administrativo custo_despesas
+                  FROM (SELECT r.*,
+                               round(r.valor_mp_ordem
+                                     * CASE WHEN r.valor_mp_gerado_ordem > 0 THEN r.valor_mp_gerado / r.valor_mp_gerado_ordem
+                                            WHEN r.peso_ordem > 0 THEN r.peso / r.peso_ordem ELSE 0 END, 2) valor_materia_prima,
+                               round(r.peso * r.p_mod, 2) valor_mod,
+                               round(r.peso * r.p_cif, 2) valor_cif,
+                               round(r.preco_total * (r.p_icms_deb - r.p_icms_cre) / 100, 2) valor_icms,
+                               round(r.preco_total * r.p_pis_cofins / 100, 2) valor_pis_cofins,
+                               round(r.preco_total * r.p_outros_tributos / 100, 2) valor_outros_tributos,
+                               round(r.preco_total * r.p_seguro_carga / 100, 2) valor_seguro_carga,
+                               round(r.preco_total * r.p_comissao / 100, 2) valor_comissao,
+                               round(r.peso * r.p_frete, 2) valor_frete,
+                               round(r.peso * r.p_processo_exportacao, 2) valor_processo_exportacao,
+                               round(r.peso * r.p_despesa_exportacao, 2) valor_despesa_exportacao,
+                               round(r.peso * r.p_administrativo, 2) valor_administrativo,
+                               (r.rendimento - r.rendimento_padrao) / 100 * r.peso_mp variacao_kg,
+                               CASE WHEN r.gerar_resultado_custo = 1 AND r.peso_familia > 0
+                                    THEN round(coalesce(r.valor_elaboracao_familia, 0) * r.peso / r.peso_familia, 2)
+                                    ELSE 0 END valor_elaboracao
+                          FROM (SELECT q.*, round(q.preco_unitario * q.peso, 2) preco_total
+                                  FROM (SELECT l.id_industrial, l.id_unidade, l.data, l.id_industrial_preco,
+                                               f.descricao::varchar tipo_grupo,
+                                               g.descricao::varchar descricao_grupo,
+                                               (g.descricao || ' / ' || m.sigla)::varchar descricao_subgrupo,
+                                               (CASE li.tipo_processo WHEN 'D' THEN 'Desossa' WHEN 'E' THEN 'Embutidos'
+                                                     WHEN 'I' THEN 'Industrializados' WHEN 'T' THEN 'Quarteio' END)::varchar linha,
+                                               li.descricao::varchar linha_producao,
+                                               l.codigo_produto::varchar, l.sequencial_produto, l.descricao_produto::varchar,
+                                               l.id_familia, fp.descricao::varchar familia,
+                                               coalesce(l.id_processo, 0) id_processo, l.sequencia_processo,
+                                               l.descricao_processo::varchar, l.gerar_resultado_custo,
+                                               l.id_ordem_producao, l.id_contrato, 'R$'::varchar cifra, l.id_mercado,
+                                               l.caixas, l.pecas, l.peso, l.peso_mp, l.valor_mp_gerado,
+                                               l.valor_mp_gerado_ordem, l.peso_ordem, l.peso_familia,
+                                               l.valor_insumo, l.valor_embalagem,
+                                               coalesce(mo.valor, 0) valor_mp_ordem, el.valor valor_elaboracao_familia,
+                                               CASE WHEN l.peso_mp > 0 THEN round(l.peso / l.peso_mp * 100, 3) ELSE 0 END rendimento,
+                                               coalesce(l.rendimento_padrao, 0) rendimento_padrao,
+                                               CASE WHEN l.peso_mp_familia > 0
+                                                    THEN round(coalesce(l.rendimento_padrao, 0) * l.peso_mp / l.peso_mp_familia, 3)
+                                                    ELSE 0 END rendimento_padrao_ponderado,
+                                               l.preco, l.preco_original, l.preco_data_inicial, l.preco_data_final,
+                                               coalesce(ref.preco_unitario, 0) preco_referencia,
+                                               pkg_industrializado.preco_rateio(coalesce(x.criterio_rateio, l.b_criterio_rateio),
+                                                                                l.preco_original, ref.preco_unitario) preco_rateio,
+                                               CASE WHEN l.id_contrato IS NULL
+                                                         AND coalesce(x.criterio_receita, l.b_criterio_receita) IS DISTINCT FROM 'M'
+                                                    THEN coalesce(ref.preco_unitario, 0) ELSE l.preco END preco_unitario,
+                                               coalesce(l.valor_servico, 0) valor_servico, l.valor_servico_kg,
+                                               coalesce(x.mod, bl.mod_linha,
+                                                        CASE li.tipo_processo WHEN 'D' THEN l.mod_desossa WHEN 'T' THEN l.mod_tendal
+                                                             ELSE l.mod_industrializado END, 0) p_mod,
+                                               coalesce(x.cif, bl.cif_linha,
+                                                        CASE li.tipo_processo WHEN 'D' THEN l.cif_desossa WHEN 'T' THEN l.cif_tendal
+                                                             ELSE l.cif_industrializado END, 0) p_cif,
+                                               coalesce(x.icms_deb, 0) p_icms_deb, coalesce(x.icms_cre, 0) p_icms_cre,
+                                               coalesce(x.pis_cofins, 0) p_pis_cofins,
+                                               coalesce(x.outros_tributos, 0) p_outros_tributos,
+                                               coalesce(x.seguro_carga, l.seguro_carga, 0) p_seguro_carga,
+                                               coalesce(x.frete, l.frete, 0) p_frete,
+                                               coalesce(x.processo_exportacao, l.processo_exportacao, 0) p_processo_exportacao,
+                                               coalesce(x.despesa_exportacao, l.despesa_exportacao, 0) p_despesa_exportacao,
+                                               coalesce(x.comissao, 0) p_comissao,
+                                               coalesce(x.administrativo, bl.administrativo, l.administrativo, 0) p_administrativo,
+                                               coalesce(x.criterio_receita, l.b_criterio_receita)::varchar criterio_receita,
+                                               coalesce(x.criterio_rateio, l.b_criterio_rateio)::varchar criterio_rateio,
+                                               l.usuario_restauracao_preco::varchar, l.data_restauracao_preco, l.preco_anterior
+                                          FROM linha l
+                                          LEFT JOIN velko_pcp.grupo g ON g.id_grupo = l.id_grupo
+                                          LEFT JOIN velko_pcp.familia f ON f.id_familia = g.id_familia
+                                          LEFT JOIN velko_pcp.familia fp ON fp.id_familia = l.id_familia
+                                          LEFT JOIN velko_pcp.linha_producao li ON li.id_linha_producao = l.id_linha_producao
+                                          LEFT JOIN velko_cst.mercado m ON m.id_mercado = l.id_mercado
+                                          LEFT JOIN velko_cst.base_custo_linha bl
+                                                 ON bl.id_base_custo = l.id_base_custo AND bl.id_linha = l.id_linha_producao
+                                          LEFT JOIN velko_cst.base_custo_referencia ref
+                                                 ON ref.id_base_custo = l.id_base_custo AND ref.id_produto = l.sequencial_produto
+                                          LEFT JOIN materia_prima mo
+                                                 ON mo.id_industrial = l.id_industrial AND mo.id_ordem_producao = l.id_ordem_producao
+                                                AND mo.id_processo IS NOT DISTINCT FROM l.id_processo
+                                          LEFT JOIN elaboracao el ON el.id_industrial = l.id_industrial AND el.id_familia = l.id_familia
+                                          LEFT JOIN pkg_base_custo.parametros(pkg_base_custo.bases(p_id_unidade, p_data_inicial, p_data_final)) x
+                                                 ON x.id_base_custo = l.id_base_custo AND x.id_produto = l.sequencial_produto
+                                                AND x.id_mercado = l.id_mercado) q
+                                OFFSET 0) r
+                        OFFSET 0) c
+                OFFSET 0) t
+        OFFSET 0) v
+$$;
+
+CREATE FUNCTION pkg_industrializado.ppl_resultado(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
+RETURNS SETOF pkg_industrializado.resultado
+LANGUAGE plpgsql STABLE
+SET plan_cache_mode = force_generic_plan
+AS $$
+BEGIN
+    RETURN QUERY SELECT * FROM pkg_industrializado.linhas_resultado(p_id_unidade, p_data_inicial, p_data_final);
 END
 $$;
 
@@ -282,7 +328,7 @@ LANGUAGE sql STABLE AS $$
                     0)
       FROM unnest(p_produtos) u(produto)
       LEFT JOIN (SELECT r.sequencial_produto, round(sum(r.custo_industrial) / sum(r.peso), 4) custo
-                   FROM pkg_industrializado.ppl_resultado(p_id_unidade, p_data::date - 30, p_data::date - 1) r
+                   FROM pkg_industrializado.linhas_resultado(p_id_unidade, p_data::date - 30, p_data::date - 1) r
                   WHERE r.sequencial_produto = ANY (p_produtos) AND r.peso > 0
                   GROUP BY r.sequencial_produto) pr ON pr.sequencial_produto = u.produto
 $$;
@@ -456,19 +502,14 @@ BEGIN
             valor_embalagem, valor_insumo)
     SELECT v_id, y.id_tabela_pcp, y.id_processo, y.id_linha_producao, y.id_familia, y.sequencial_produto,
            y.id_mercado, y.id_ordem_venda, y.caixas, y.pecas, y.peso,
-           coalesce((SELECT pc.gerar_resultado_custo FROM velko_pcp.processo pc WHERE pc.id_processo = y.id_processo), 1),
-           coalesce((SELECT sum(t.peso) FROM tmp_mp t WHERE t.id_ordem_producao = y.id_tabela_pcp
-                        AND t.id_processo IS NOT DISTINCT FROM y.id_processo), 0),
+           coalesce(pc.gerar_resultado_custo, 1),
+           coalesce(mp.peso, 0),
            y.rendimento_padrao,
            round(coalesce(e.valor, 0) * CASE WHEN sum(y.peso) OVER w > 0 THEN y.peso / sum(y.peso) OVER w
                                              ELSE 1.0 / count(*) OVER w END, 2),
-           round(coalesce((SELECT sum(ii.quantidade * ii.valor_unitario) FROM velko_cst.industrial_insumo ii
-                            WHERE ii.id_industrial = v_id AND ii.id_ordem_producao = y.id_tabela_pcp
-                              AND ii.id_processo IS NOT DISTINCT FROM y.id_processo), 0)
+           round(coalesce(ins.valor, 0)
                  * CASE WHEN sum(y.peso) OVER wp > 0 THEN y.peso / sum(y.peso) OVER wp ELSE 0 END
-                 + coalesce((SELECT sum(ii.quantidade * ii.valor_unitario) FROM velko_cst.industrial_insumo ii
-                              WHERE ii.id_industrial = v_id AND ii.id_ordem_producao = y.id_tabela_pcp
-                                AND ii.id_processo IS NULL), 0)
+                 + coalesce(ino.valor, 0)
                  * CASE WHEN sum(y.peso) OVER wo > 0 THEN y.peso / sum(y.peso) OVER wo ELSE 0 END, 2)
       FROM (SELECT pr.id_tabela_pcp, pr.id_processo, o.id_linha_producao, o.id_familia, pr.sequencial_produto,
                    coalesce(pr.id_mercado, (SELECT min(m.id_mercado) FROM velko_cst.mercado m)) id_mercado,
@@ -479,12 +520,24 @@ BEGIN
               JOIN velko_ven.produto p ON p.sequencial_produto = pr.sequencial_produto
              GROUP BY pr.id_tabela_pcp, pr.id_processo, o.id_linha_producao, o.id_familia, pr.sequencial_produto,
                       6, pr.id_ordem_venda) y
-      LEFT JOIN LATERAL (SELECT sum(round(c.quantidade * c.custo_unitario, 2)) valor
-                           FROM velko_cst.consumo c
-                          WHERE c.id_unidade = p_id_unidade AND c.data = v_dia
-                            AND c.id_ordem_producao = y.id_tabela_pcp
-                            AND c.sequencial_produto = y.sequencial_produto
-                            AND c.id_ordem_venda IS NOT DISTINCT FROM y.id_ordem_venda) e ON true
+      LEFT JOIN velko_pcp.processo pc ON pc.id_processo = y.id_processo
+      LEFT JOIN (SELECT t.id_ordem_producao, t.id_processo, sum(t.peso) peso
+                   FROM tmp_mp t
+                  GROUP BY t.id_ordem_producao, t.id_processo) mp
+             ON mp.id_ordem_producao = y.id_tabela_pcp AND mp.id_processo IS NOT DISTINCT FROM y.id_processo
+      LEFT JOIN (SELECT ii.id_ordem_producao, ii.id_processo, sum(ii.quantidade * ii.valor_unitario) valor
+                   FROM velko_cst.industrial_insumo ii
+                  WHERE ii.id_industrial = v_id
+                  GROUP BY ii.id_ordem_producao, ii.id_processo) ins
+             ON ins.id_ordem_producao = y.id_tabela_pcp AND ins.id_processo IS NOT DISTINCT FROM y.id_processo
+      LEFT JOIN (SELECT ii.id_ordem_producao, sum(ii.quantidade * ii.valor_unitario) valor
+                   FROM velko_cst.industrial_insumo ii
+                  WHERE ii.id_industrial = v_id AND ii.id_processo IS NULL
+                  GROUP BY ii.id_ordem_producao) ino
+             ON ino.id_ordem_producao = y.id_tabela_pcp
+      LEFT JOIN pkg_consumo.embalagem(p_id_unidade, v_dia) e
+             ON e.id_ordem_producao = y.id_tabela_pcp AND e.sequencial_produto = y.sequencial_produto
+            AND e.id_ordem_venda IS NOT DISTINCT FROM y.id_ordem_venda
     WINDOW w AS (PARTITION BY y.id_tabela_pcp, y.sequencial_produto, y.id_ordem_venda),
            wp AS (PARTITION BY y.id_tabela_pcp, y.id_processo),
            wo AS (PARTITION BY y.id_tabela_pcp);
@@ -548,6 +601,8 @@ CREATE PROCEDURE pkg_industrializado.atualiza_precos(p_id_industrial numeric, p_
 LANGUAGE plpgsql AS $$
 DECLARE
     v_inicio_receita date;
+    v_receita_inicial timestamp;
+    v_receita_final timestamp;
 BEGIN
     UPDATE velko_cst.industrial_produto p
        SET id_industrial_preco = ip.id_industrial_preco
@@ -636,6 +691,8 @@ BEGIN
 
     SELECT p.data_inicio_receita INTO v_inicio_receita FROM velko_cst.parametros p WHERE p.id_unidade = p_id_unidade;
     DELETE FROM velko_cst.industrial_preco_receita WHERE id_industrial = p_id_industrial;
+    SELECT min(ip.preco_data_inicial), max(ip.preco_data_final) INTO v_receita_inicial, v_receita_final
+      FROM velko_cst.industrial_preco ip WHERE ip.id_industrial = p_id_industrial;
     IF p_dia >= coalesce(v_inicio_receita, p_dia) THEN
         INSERT INTO velko_cst.industrial_preco_receita
                (id_industrial, sequencial_produto, codigo_cliente, numero_pedido, data_faturamento,
@@ -645,9 +702,7 @@ BEGIN
           FROM (SELECT DISTINCT ip.sequencial_produto, ip.preco_data_inicial, ip.preco_data_final
                   FROM velko_cst.industrial_preco ip
                  WHERE ip.id_industrial = p_id_industrial AND ip.id_contrato IS NULL) x
-          JOIN pkg_base_custo.receita(p_id_unidade, NULL,
-                   (SELECT min(ip.preco_data_inicial) FROM velko_cst.industrial_preco ip WHERE ip.id_industrial = p_id_industrial),
-                   (SELECT max(ip.preco_data_final) FROM velko_cst.industrial_preco ip WHERE ip.id_industrial = p_id_industrial)) r
+          JOIN pkg_base_custo.receita(p_id_unidade, NULL, v_receita_inicial, v_receita_final) r
             ON r.sequencial_produto = x.sequencial_produto
            AND r.data_faturamento BETWEEN x.preco_data_inicial AND x.preco_data_final;
     END IF;

@@ -3,6 +3,8 @@
 --   integra(unit, day, capture)          rebuilds the period's resale results
 --   ppl_resultado(unit, first, last)     the goods sold with purchase cost, taxes, expenses, result
 
+-- The goods sold in the range with their figures; each level computes its figures once (OFFSET 0
+-- keeps it from being folded into the next, which would repeat its expressions).
 CREATE FUNCTION pkg_revenda.ppl_resultado(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
 RETURNS TABLE (
     id_revenda_preco numeric, id_revenda numeric, id_unidade numeric, data oracle.date,
@@ -126,7 +128,10 @@ SELECT v.id_revenda_preco, v.id_revenda, v.id_unidade, v.data,
                                          ON x.id_base_custo = b.id_base_custo AND x.id_produto = p.sequencial_produto
                                         AND x.id_mercado = p.id_mercado
                          WHERE rv.id_unidade = p_id_unidade
-                           AND rv.data BETWEEN p_data_inicial AND p_data_final) r) c) v;
+                           AND rv.data BETWEEN p_data_inicial AND p_data_final
+                        OFFSET 0) r
+                OFFSET 0) c
+        OFFSET 0) v;
 END
 $$;
 
