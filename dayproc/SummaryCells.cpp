@@ -64,7 +64,6 @@ QLabel* captionCell(QWidget* parent, const QString& text, const QColor& backgrou
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setIndent(3);
     paint(label, background, textOn(background));
-    embolden(label);
     return label;
 }
 

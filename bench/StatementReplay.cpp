@@ -1,0 +1,104 @@
+#include "StatementReplay.h"
+
+#include "Dialect.h"
+
+#include <QLocale>
+#include <cstdio>
+#include <cstdlib>
+#include <libpq-fe.h>
+
+namespace custos::bench {
+
+namespace {
+
+[[noreturn]] void fail(const QString& message)
+{
+    std::fprintf(stderr, "replay: %s\n", qPrintable(message));
+    std::exit(1);
+}
+
+} // namespace
+
+StatementReplay::StatementReplay(const QString& service, const std::vector<SentStatement>& statements)
+{
+    const QByteArray info = QStringLiteral("service=%1 user=GERENTE password=custos").arg(service).toUtf8();
+    m_conn = PQconnectdb(info.constData());
+    if (PQstatus(m_conn) != CONNECTION_OK)
+        fail(QString::fromUtf8(PQerrorMessage(m_conn)));
+    exec("SET ROLE velko_user");
+    exec("CALL velko.set_nls_parameters()");
+    exec("CALL pkg_velko.set_empresa(1)");
+
+    PGresult* oid = PQexec(m_conn, "SELECT 'oracle.date'::regtype::oid");
+    const unsigned dateOid = unsigned(std::strtoul(PQgetvalue(oid, 0, 0), nullptr, 10));
+    PQclear(oid);
+    for (const SentStatement& s : statements) {
+        const sql::Translation t = sql::translateUncached(s.text.toStdString());
+        Prepared p;
+        p.text = t.text;
+        for (const std::string& name : t.binds) {
+            const session::BindValue* v = s.params.find(QString::fromStdString(name));
+            if (!v)
+                fail(QStringLiteral("%1: no value for :%2").arg(s.name, QString::fromStdString(name)));
+            std::string text;
+            unsigned type = 0;
+            switch (v->type) {
+            case session::BindType::Number:
+                type = 1700;
+                text = QString::number(v->value.toDouble(), 'g', QLocale::FloatingPointShortest).toStdString();
+                break;
+            case session::BindType::Integer:
+                type = 20;
+                text = std::to_string(v->value.toLongLong());
+                break;
+            case session::BindType::Text:
+                type = 25;
+                text = v->value.toString().toStdString();
+                break;
+            case session::BindType::Date:
+                type = dateOid;
+                text = v->value.toDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
+                break;
+            default:
+                fail(QStringLiteral("%1: unexpected bind type of :%2").arg(s.name, QString::fromStdString(name)));
+            }
+            p.null.push_back(v->value.isNull() || text.empty());
+            p.values.push_back(std::move(text));
+            p.types.push_back(type);
+        }
+        m_statements.push_back(std::move(p));
+    }
+}
+
+StatementReplay::~StatementReplay()
+{
+    PQfinish(m_conn);
+}
+
+void StatementReplay::exec(const char* text)
+{
+    PGresult* res = PQexec(m_conn, text);
+    const auto status = PQresultStatus(res);
+    PQclear(res);
+    if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK)
+        fail(QString::fromUtf8(PQerrorMessage(m_conn)));
+}
+
+Clock::duration StatementReplay::run()
+{
+    const auto t0 = Clock::now();
+    for (const Prepared& st : m_statements) {
+        std::vector<const char*> values;
+        for (std::size_t i = 0; i < st.values.size(); ++i)
+            values.push_back(st.null[i] ? nullptr : st.values[i].c_str());
+        PGresult* res = PQexecParams(m_conn, st.text.c_str(), int(values.size()), st.types.data(), values.data(),
+                                     nullptr, nullptr, 0);
+        const auto status = PQresultStatus(res);
+        PQclear(res);
+        if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK)
+            fail(QString::fromUtf8(PQerrorMessage(m_conn)));
+    }
+    return Clock::now() - t0;
+}
+
+} // namespace custos::bench

@@ -1,0 +1,179 @@
+// The main window's day load as the user sees it: from the day selected in the calendar to the
+// window repainted with every tab filled (each shown tab rendered offscreen), against the
+// server time of the statements the load sent, replayed with plain libpq in turns in the same
+// run, on a database of its own holding the demo's data (unit 1, 15/03/2024) at each scale.
+//
+//   bench_day_load [scale...]   default: 1 10; needs eval "$(db/server env)"
+
+#include "ClientDataSet.h"
+#include "DBXConnection.h"
+#include "DataModule_Custo.h"
+#include "DemoDay.h"
+#include "PlannerCalendar.h"
+#include "Provider.h"
+#include "Query.h"
+#include "StatementReplay.h"
+#include "TF_Menu.h"
+#include "TestDatabase.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTabWidget>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+
+using namespace custos;
+using bench::Clock;
+
+namespace {
+
+constexpr int kRounds = 30;
+constexpr int kWarmUp = 3;
+
+double ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+double median(std::vector<double> v)
+{
+    std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
+    return v[v.size() / 2];
+}
+
+// Notes every statement a dataset of the module sends when it opens, with the parameters in
+// effect (a client dataset's own taking the place of its query's).
+class StatementLog
+{
+public:
+    explicit StatementLog(data::TDataModule_Custo& module)
+    {
+        for (data::DataSet* dataSet : module.findChildren<data::DataSet*>(Qt::FindDirectChildrenOnly))
+            dataSet->setAfterOpen([this](data::DataSet& ds) { note(ds); });
+    }
+
+    std::vector<bench::SentStatement> sent;
+
+private:
+    void note(data::DataSet& dataSet)
+    {
+        bench::SentStatement s;
+        s.name = dataSet.objectName();
+        if (auto* cds = qobject_cast<data::ClientDataSet*>(&dataSet)) {
+            const data::Query& query = *cds->provider()->query();
+            s.text = query.text();
+            s.params = query.params();
+            for (const session::BindValue& v : cds->params().values())
+                s.params.set(v.name, v.type, v.value);
+        } else {
+            const auto& query = static_cast<const data::Query&>(dataSet);
+            s.text = query.text();
+            s.params = query.params();
+        }
+        sent.push_back(std::move(s));
+    }
+};
+
+struct Shown
+{
+    Clock::duration load;   // the click, up to the day load's return (the window repainted)
+    Clock::duration render; // then every other shown tab painted
+};
+
+// Selects the day with the mouse and renders every shown tab.
+Shown showDay(dayproc::TF_Menu& menu)
+{
+    auto* calendar = menu.findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"));
+    auto* tabs = menu.findChild<QTabWidget*>(QStringLiteral("PageControl_Menu"));
+    calendar->showMonth(bench::kDemoDay);
+    const QPoint day = calendar->dayRect(bench::kDemoDay).center();
+    const auto t0 = Clock::now();
+    QTest::mouseClick(calendar, Qt::LeftButton, {}, day);
+    // The load ends by letting the window repaint (its current tab); then each other shown
+    // tab is painted as it comes to the front.
+    const auto t1 = Clock::now();
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (!tabs->isTabVisible(i) || i == tabs->currentIndex())
+            continue;
+        tabs->setCurrentIndex(i);
+        tabs->repaint();
+    }
+    return {t1 - t0, Clock::now() - t1};
+}
+
+void measure(int scale)
+{
+    test::TestDatabase db;
+    std::fprintf(stderr, "bench_day_load: loading the demo at scale %d and costing 01-15/03/2024...\n", scale);
+    bench::loadDemoDay(db, scale);
+    auto connection = db.connect();
+    data::TDataModule_Custo module(*connection);
+    dayproc::TF_Menu menu;
+    menu.resize(1440, 900);
+    menu.show();
+
+    StatementLog log(module);
+    showDay(menu);
+    std::vector<bench::SentStatement> statements = log.sent;
+    // The process-type filter (all families) empties the two family lists of the scratch table.
+    for (int key : {1, 2}) {
+        session::Params p;
+        p.setInteger(QStringLiteral("Chave"), key);
+        statements.push_back({QStringLiteral("LimpaClausulaIn"), QStringLiteral("DELETE VELKO.CLAUSULA_IN WHERE CHAVE = :Chave"), p});
+    }
+    bench::StatementReplay replay(db.serviceName(), statements);
+
+    std::vector<double> window, load, render, server;
+    for (int round = 0; round < kRounds + kWarmUp; ++round) {
+        Shown w{};
+        Clock::duration s{};
+        for (int side = 0; side < 2; ++side) {
+            if ((side + round) % 2 == 0)
+                w = showDay(menu);
+            else
+                s = replay.run();
+        }
+        if (round < kWarmUp)
+            continue;
+        window.push_back(ms(w.load + w.render));
+        load.push_back(ms(w.load));
+        render.push_back(ms(w.render));
+        server.push_back(ms(s));
+    }
+    const double w = median(window);
+    const double s = median(server);
+    const auto rows = [&](const char* name) { return module.dataSet(QString::fromLatin1(name)).recordCount(); };
+    std::printf("scale %2d: %zu statements (products %d, families %d, resale groups %d)\n", scale, statements.size(),
+                rows("CDS_AbateProduto"), rows("CDS_Resultado"), rows("CDS_ResumoRevenda"));
+    std::printf("  day shown, all tabs rendered %9.1f ms   (target under 300 ms at scale 1)\n", w);
+    std::printf("    the load (click to return)  %8.1f ms\n", median(load));
+    std::printf("    painting the other tabs     %8.1f ms\n", median(render));
+    std::printf("  server time of its statements %8.1f ms\n", s);
+    std::printf("  client share                  %8.1f %%   (target under 20 %%)\n", (w - s) / w * 100);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    std::vector<int> scales;
+    for (int i = 1; i < argc; ++i)
+        scales.push_back(std::atoi(argv[i]));
+    if (scales.empty())
+        scales = {1, 10};
+    for (int scale : scales) {
+        if (scale < 1 || scale > 99) {
+            std::fprintf(stderr, "bench_day_load: a scale is a whole number from 1 to 99\n");
+            return 2;
+        }
+    }
+    std::printf("Main window day load of unit 1 on 15/03/2024: median of %d rounds, in turns with the replay\n", kRounds);
+    for (int scale : scales)
+        measure(scale);
+    return 0;
+}
