@@ -47,6 +47,16 @@ SELECT a.id_abate, a.id_unidade, a.data,
                  WHERE am.id_abate = a.id_abate
                  GROUP BY eg.id_genero, b.id_base_custo, b.mod_abate, b.cif_abate) e) s ON true;
 
+-- The slaughter records of a unit whose day lies in the range. Read through it, the records
+-- are planned as a handful of keys whatever the period, so the plan kept for the session joins
+-- their products as a set for a day and for a month alike.
+CREATE FUNCTION pkg_abate.registros(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
+RETURNS numeric[]
+LANGUAGE sql STABLE AS $$
+    SELECT ARRAY(SELECT a.id_abate FROM velko_cst.abate a
+                  WHERE a.id_unidade = p_id_unidade AND a.data BETWEEN p_data_inicial AND p_data_final)
+$$;
+
 -- Products of the slaughter records whose day lies in the range, every figure computed from
 -- the stored quantities, the stored price and the parameter set valid on the record's day.
 -- Each level computes its figures once: OFFSET 0 keeps it from being folded into the next,
@@ -209,8 +219,7 @@ SELECT v.id_abate_preco, v.id_abate, v.id_unidade, v.data,
                                   LEFT JOIN pkg_base_custo.parametros(pkg_base_custo.bases(p_id_unidade, p_data_inicial, p_data_final)) x
                                          ON x.id_base_custo = b.id_base_custo AND x.id_produto = p.sequencial_produto
                                         AND x.id_mercado = p.id_mercado
-                                 WHERE a.id_unidade = p_id_unidade
-                                   AND a.data BETWEEN p_data_inicial AND p_data_final
+                                 WHERE a.id_abate = ANY (pkg_abate.registros(p_id_unidade, p_data_inicial, p_data_final))
                                 OFFSET 0) q
                         OFFSET 0) r
                 OFFSET 0) c
