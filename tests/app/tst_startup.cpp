@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 using namespace custos;
@@ -118,7 +119,10 @@ private Q_SLOTS:
         bool operador = false;
         std::function<void()> closeMainWindow = [&] {
             auto* menu = qobject_cast<dayproc::TF_Menu*>(visibleWindow(QStringLiteral("F_Menu")));
-            if (!menu) {
+            // The main window processes pending events while it lays itself out on showing;
+            // closing it from there would be undone by the showing itself, so wait for the
+            // program's event loop.
+            if (!menu || QThread::currentThread()->loopLevel() < 1) {
                 QTimer::singleShot(0, qApp, closeMainWindow);
                 return;
             }
