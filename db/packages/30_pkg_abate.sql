@@ -167,7 +167,7 @@ SELECT v.id_abate_preco, v.id_abate, v.id_unidade, v.data,
                                CASE WHEN q.peso_total_mp > 0 THEN q.total_materia_prima / q.peso_total_mp ELSE 0 END
                                  total_materia_prima_kg
                           FROM (SELECT a.id_abate, a.id_unidade, a.data, ap.id_abate_preco,
-                                       f.descricao::varchar tipo_grupo,
+                                       left(f.descricao, 13)::varchar tipo_grupo, -- a sort key of 13 characters, as the result datasets declare it
                                        g.descricao::varchar descricao_grupo,
                                        (g.descricao || ' / ' || m.sigla)::varchar descricao_subgrupo,
                                        g.descricao::varchar descricao_grupo_nivel,

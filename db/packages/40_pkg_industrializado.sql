@@ -222,7 +222,7 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
                                     ELSE 0 END valor_elaboracao
                           FROM (SELECT q.*, round(q.preco_unitario * q.peso, 2) preco_total
                                   FROM (SELECT l.id_industrial, l.id_unidade, l.data, l.id_industrial_preco,
-                                               f.descricao::varchar tipo_grupo,
+                                               left(f.descricao, 13)::varchar tipo_grupo, -- a sort key of 13 characters, as the result datasets declare it
                                                g.descricao::varchar descricao_grupo,
                                                (g.descricao || ' / ' || m.sigla)::varchar descricao_subgrupo,
                                                (CASE li.tipo_processo WHEN 'D' THEN 'Desossa' WHEN 'E' THEN 'Embutidos'

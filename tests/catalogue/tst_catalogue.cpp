@@ -251,8 +251,6 @@ private Q_SLOTS:
             const QStringList tooWide = checkValuesAndAggregates(dataSet);
             if (QTest::currentTestFailed())
                 return;
-            if (day == kDia && (name == QLatin1String("CDS_AbateProduto") || name == QLatin1String("CDS_Resultado_DT")))
-                QEXPECT_FAIL("", "the result functions put the family's name (up to 30) into TIPO_GRUPO (13)", Continue);
             QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(u' ')));
         }
     }
