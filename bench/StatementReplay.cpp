@@ -84,21 +84,23 @@ void StatementReplay::exec(const char* text)
         fail(QString::fromUtf8(PQerrorMessage(m_conn)));
 }
 
-Clock::duration StatementReplay::run()
+std::vector<Clock::duration> StatementReplay::run()
 {
-    const auto t0 = Clock::now();
+    std::vector<Clock::duration> times;
     for (const Prepared& st : m_statements) {
         std::vector<const char*> values;
         for (std::size_t i = 0; i < st.values.size(); ++i)
             values.push_back(st.null[i] ? nullptr : st.values[i].c_str());
+        const auto t0 = Clock::now();
         PGresult* res = PQexecParams(m_conn, st.text.c_str(), int(values.size()), st.types.data(), values.data(),
                                      nullptr, nullptr, 0);
         const auto status = PQresultStatus(res);
         PQclear(res);
         if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK)
             fail(QString::fromUtf8(PQerrorMessage(m_conn)));
+        times.push_back(Clock::now() - t0);
     }
-    return Clock::now() - t0;
+    return times;
 }
 
 } // namespace custos::bench

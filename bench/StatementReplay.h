@@ -33,8 +33,8 @@ public:
     StatementReplay(const StatementReplay&) = delete;
     StatementReplay& operator=(const StatementReplay&) = delete;
 
-    // Runs every statement once, in order; the time of the whole.
-    Clock::duration run();
+    // Runs every statement once, in order; the time of each.
+    std::vector<Clock::duration> run();
 
 private:
     struct Prepared

@@ -11,29 +11,27 @@
 #include "ClientDataSet.h"
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
-#include "Dialect.h"
+#include "DemoDay.h"
+#include "Figures.h"
 #include "Provider.h"
 #include "Query.h"
+#include "StatementReplay.h"
 #include "TestDatabase.h"
 
 #include <QCoreApplication>
-#include <QLocale>
-#include <QProcess>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <libpq-fe.h>
+#include <cstdlib>
+#include <functional>
 #include <vector>
 
 using namespace custos;
-using session::BindType;
+using bench::Clock;
+using bench::median;
+using bench::ms;
 using session::Params;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-const QDate kDia(2024, 3, 15);
 constexpr int kRounds = 40;
 constexpr int kWarmUp = 3;
 
@@ -43,53 +41,14 @@ constexpr int kWarmUp = 3;
     std::exit(1);
 }
 
-// The demo's master data and two months of movement up to the day, unit 1 costed from the
-// first of the month, loaded with psql as db/demo/load does.
-void loadDemo(const test::TestDatabase& db, int scale)
-{
-    const QString top = QStringLiteral(CUSTOS_SOURCE_DIR);
-    const QString host = qEnvironmentVariable("CUSTOS_PGHOST");
-    if (host.isEmpty())
-        fail(QStringLiteral("run eval \"$(db/server env)\" first"));
-    const auto psql = [&](const QStringList& arguments) {
-        QProcess p;
-        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        p.setStandardOutputFile(QProcess::nullDevice());
-        p.start(qEnvironmentVariable("PGBIN", QStringLiteral("/usr/lib/postgresql/15/bin")) + QStringLiteral("/psql"),
-                QStringList{QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-v"),
-                            QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-h"), host, QStringLiteral("-p"),
-                            qEnvironmentVariable("CUSTOS_PGPORT", QStringLiteral("5432")), QStringLiteral("-U"),
-                            qEnvironmentVariable("CUSTOS_PGADMIN", QStringLiteral("postgres")), QStringLiteral("-d"),
-                            db.databaseName()}
-                    + arguments);
-        if (!p.waitForFinished(-1) || p.exitCode() != 0)
-            fail(QStringLiteral("psql %1 failed").arg(arguments.join(u' ')));
-    };
-    const QString hoje = QStringLiteral("hoje=2024-03-16");
-    const QString escala = QStringLiteral("escala=%1").arg(scale);
-    for (const char* script : {"cadastros.sql", "movimento.sql"})
-        psql({QStringLiteral("-v"), hoje, QStringLiteral("-v"), escala, QStringLiteral("-f"),
-              top + QStringLiteral("/db/demo/") + QLatin1String(script)});
-    psql({QStringLiteral("-v"), hoje, QStringLiteral("-v"), QStringLiteral("unidade=1"), QStringLiteral("-v"),
-          QStringLiteral("desde=2024-03-01"), QStringLiteral("-v"), QStringLiteral("ate=2024-03-15"),
-          QStringLiteral("-f"), top + QStringLiteral("/db/demo/processa.sql")});
-    psql({QStringLiteral("-c"), QStringLiteral("VACUUM ANALYZE")});
-}
-
-// One statement of the day load as it was sent: the query's text and the parameters in effect
-// (the client dataset's own taking the place of the query's).
-struct Sent
-{
-    QString name;
-    QString text;
-    Params params;
-    int rows = 0;
-};
-
+// The statements of the day load as they were sent: each query's text and the parameters in
+// effect (the client dataset's own taking the place of the query's), with the rows it read and
+// the time its dataset took to open, in the order sent.
 struct Steps
 {
-    std::vector<Sent> sent;
-    std::vector<Clock::duration> times; // per statement, in the order sent
+    std::vector<bench::SentStatement> sent;
+    std::vector<int> rows;
+    std::vector<Clock::duration> times;
 };
 
 // The day load of the main window for unit 1 and the day, through the module.
@@ -98,7 +57,7 @@ Steps dayLoad(data::TDataModule_Custo& m)
     Steps steps;
     const auto open = [&](data::DataSet& dataSet, const std::function<void(Params&)>& setParams) {
         dataSet.close();
-        Sent sent;
+        bench::SentStatement sent;
         sent.name = dataSet.objectName();
         if (auto* cds = qobject_cast<data::ClientDataSet*>(&dataSet)) {
             data::Query& query = *cds->provider()->query();
@@ -119,11 +78,11 @@ Steps dayLoad(data::TDataModule_Custo& m)
             sent.text = query.text();
             sent.params = query.params();
         }
-        sent.rows = dataSet.recordCount();
+        steps.rows.push_back(dataSet.recordCount());
         steps.sent.push_back(std::move(sent));
     };
     const auto unitAndDay = [](Params& p) {
-        p.setNumber(QStringLiteral("ID_UNIDADE"), 1).setDate(QStringLiteral("DATA"), kDia);
+        p.setNumber(QStringLiteral("ID_UNIDADE"), 1).setDate(QStringLiteral("DATA"), bench::kDemoDay);
     };
     data::ClientDataSet& parametros = m.clientDataSet(QStringLiteral("CDS_Parametros"));
     open(parametros, unitAndDay);
@@ -153,7 +112,7 @@ Steps dayLoad(data::TDataModule_Custo& m)
             p.setNumber(QStringLiteral("PESO_MORTO"), abate.fieldByName(QStringLiteral("T_PESO")).asFloat())
                 .setNumber(QStringLiteral("QNTD_MORTO"), abate.fieldByName(QStringLiteral("T_CABECAS")).asFloat())
                 .setNumber(QStringLiteral("P_CODIGO_EMPRESA"), 1)
-                .setDate(QStringLiteral("P_DATA"), kDia);
+                .setDate(QStringLiteral("P_DATA"), bench::kDemoDay);
         });
     }
     open(m.clientDataSet(QStringLiteral("CDS_Industrializado")), unitAndDay);
@@ -168,111 +127,6 @@ Steps dayLoad(data::TDataModule_Custo& m)
     return steps;
 }
 
-// The same statements with the same binds, in the server's text format and with the types the
-// session layer gives them, one by one on a plain libpq connection.
-class PlainStatements
-{
-public:
-    PlainStatements(PGconn* conn, const std::vector<Sent>& sent)
-        : m_conn(conn)
-    {
-        PGresult* oid = exec("SELECT 'oracle.date'::regtype::oid");
-        const Oid dateOid = Oid(std::strtoul(PQgetvalue(oid, 0, 0), nullptr, 10));
-        PQclear(oid);
-        for (const Sent& s : sent) {
-            const sql::Translation t = sql::translateUncached(s.text.toStdString());
-            Statement st;
-            st.text = t.text;
-            for (const std::string& name : t.binds) {
-                const session::BindValue* v = s.params.find(QString::fromStdString(name));
-                if (!v)
-                    fail(QStringLiteral("%1: no value for :%2").arg(s.name, QString::fromStdString(name)));
-                std::string text;
-                Oid type = 0;
-                switch (v->type) {
-                case BindType::Number:
-                    type = 1700;
-                    text = QString::number(v->value.toDouble(), 'g', QLocale::FloatingPointShortest).toStdString();
-                    break;
-                case BindType::Integer:
-                    type = 20;
-                    text = std::to_string(v->value.toLongLong());
-                    break;
-                case BindType::Text:
-                    type = 25;
-                    text = v->value.toString().toStdString();
-                    break;
-                case BindType::Date:
-                    type = dateOid;
-                    text = v->value.toDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
-                    break;
-                default:
-                    fail(QStringLiteral("%1: unexpected bind type of :%2").arg(s.name, QString::fromStdString(name)));
-                }
-                st.null.push_back(v->value.isNull() || text.empty());
-                st.storage.push_back(std::move(text));
-                st.types.push_back(type);
-            }
-            m_statements.push_back(std::move(st));
-        }
-    }
-
-    // Runs every statement once; the time of each.
-    std::vector<Clock::duration> run()
-    {
-        std::vector<Clock::duration> times;
-        for (const Statement& st : m_statements) {
-            std::vector<const char*> values;
-            for (std::size_t i = 0; i < st.storage.size(); ++i)
-                values.push_back(st.null[i] ? nullptr : st.storage[i].c_str());
-            const auto t0 = Clock::now();
-            PGresult* res = PQexecParams(m_conn, st.text.c_str(), int(values.size()), st.types.data(), values.data(),
-                                         nullptr, nullptr, 0);
-            check(res);
-            PQclear(res);
-            times.push_back(Clock::now() - t0);
-        }
-        return times;
-    }
-
-    PGresult* exec(const char* text)
-    {
-        PGresult* res = PQexec(m_conn, text);
-        check(res);
-        return res;
-    }
-
-private:
-    struct Statement
-    {
-        std::string text;
-        std::vector<std::string> storage;
-        std::vector<bool> null;
-        std::vector<Oid> types;
-    };
-
-    void check(PGresult* res)
-    {
-        const auto status = PQresultStatus(res);
-        if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK)
-            fail(QString::fromUtf8(PQerrorMessage(m_conn)));
-    }
-
-    PGconn* m_conn;
-    std::vector<Statement> m_statements;
-};
-
-double ms(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double median(std::vector<double> v)
-{
-    std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -284,19 +138,12 @@ int main(int argc, char** argv)
 
     test::TestDatabase db;
     std::fprintf(stderr, "bench_day_open: loading the demo at scale %d and costing 01-15/03/2024...\n", scale);
-    loadDemo(db, scale);
+    bench::loadDemoDay(db, scale);
     auto connection = db.connect();
     data::TDataModule_Custo module(*connection);
 
-    const QByteArray info = QStringLiteral("service=%1 user=GERENTE password=custos").arg(db.serviceName()).toUtf8();
-    PGconn* plainConnection = PQconnectdb(info.constData());
-    if (PQstatus(plainConnection) != CONNECTION_OK)
-        fail(QString::fromUtf8(PQerrorMessage(plainConnection)));
     const Steps first = dayLoad(module);
-    PlainStatements plain(plainConnection, first.sent);
-    PQclear(plain.exec("SET ROLE velko_user"));
-    PQclear(plain.exec("CALL velko.set_nls_parameters()"));
-    PQclear(plain.exec(QStringLiteral("CALL pkg_velko.set_empresa(1)").toUtf8().constData()));
+    bench::StatementReplay plain(db.serviceName(), first.sent);
 
     const std::size_t n = first.sent.size();
     std::vector<std::vector<double>> layer(n), server(n);
@@ -327,14 +174,13 @@ int main(int argc, char** argv)
             server[i].push_back(ms(times[i]));
         }
     }
-    PQfinish(plainConnection);
 
     std::printf("Day load of unit 1 on 15/03/2024, demo scale %d: median of %d rounds, in turns\n", scale, kRounds);
     std::printf("%-28s %7s %12s %12s %10s\n", "dataset", "rows", "libpq ms", "module ms", "overhead");
     for (std::size_t i = 0; i < n; ++i) {
         const double s = median(server[i]);
         const double l = median(layer[i]);
-        std::printf("%-28s %7d %12.2f %12.2f %9.1f%%\n", qPrintable(first.sent[i].name), first.sent[i].rows, s, l,
+        std::printf("%-28s %7d %12.2f %12.2f %9.1f%%\n", qPrintable(first.sent[i].name), first.rows[i], s, l,
                     (l - s) / s * 100);
     }
     const double s = median(serverTotal);

@@ -1,11 +1,12 @@
 // Translation of the largest statement of the program (CDS_Abate), uncached and cached, side by
 // side in one run: microseconds per translation and the ratio.
+#include "DBXConnection.h"
+#include "DataModule_Custo.h"
 #include "Dialect.h"
+#include "Query.h"
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -24,12 +25,11 @@ double microsecondsPerCall(int calls, F&& f)
 
 int main()
 {
-    std::ifstream in(CUSTOS_BENCH_STATEMENT);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (text.empty()) {
-        std::fprintf(stderr, "bench_dialect: cannot read %s\n", CUSTOS_BENCH_STATEMENT);
-        return 1;
-    }
+    // The statement as the cost data module holds it; the connection is never opened (creating
+    // the module sends nothing).
+    custos::session::DBXConnection connection;
+    const custos::data::TDataModule_Custo module(connection);
+    const std::string text = module.query(QStringLiteral("Q_Abate")).text().toStdString();
     std::size_t sink = custos::sql::translate(text).text.size(); // fills the cache
     const double uncached = microsecondsPerCall(200, [&] { sink += custos::sql::translateUncached(text).text.size(); });
     const double cached = microsecondsPerCall(20000, [&] { sink += custos::sql::translate(text).text.size(); });

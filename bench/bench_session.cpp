@@ -2,11 +2,12 @@
 // against the same PostgreSQL text sent with plain libpq, side by side in one run, on the
 // largest statement of the program (the slaughter day statement).
 #include "DBXConnection.h"
+#include "DataModule_Custo.h"
 #include "Dialect.h"
+#include "Query.h"
 #include "TestDatabase.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <chrono>
 #include <algorithm>
 #include <cstdio>
@@ -40,15 +41,9 @@ void exitOnError(PGconn* conn, PGresult* res)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QFile file(QStringLiteral(CUSTOS_BENCH_STATEMENT));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "bench_session: cannot read %s\n", CUSTOS_BENCH_STATEMENT);
-        return 1;
-    }
-    const QString oracle = QString::fromUtf8(file.readAll());
-
     custos::test::TestDatabase db;
     auto conn = db.connect();
+    const QString oracle = custos::data::TDataModule_Custo(*conn).query(QStringLiteral("Q_Abate")).text();
     Params params;
     params.setText(QStringLiteral("APROVEITAMENTO_RATEIO"), QStringLiteral("KG"))
         .setNumber(QStringLiteral("APROVEITAMENTO"), 1234.5)
