@@ -15,6 +15,32 @@ namespace {
 
 constexpr int textPadding = 2;
 
+// Draws a laid-out line in the rectangle as QPainter::drawText(rect, alignment, text) places
+// it, clipped to the rectangle when it does not fit.
+void drawAligned(QPainter& painter, const QRect& rect, Qt::Alignment alignment, const QStaticText& text)
+{
+    const qreal width = text.size().width();
+    const qreal height = painter.fontMetrics().height();
+    qreal x = rect.x();
+    if (alignment & Qt::AlignRight)
+        x += rect.width() - width;
+    else if (alignment & Qt::AlignHCenter)
+        x += (rect.width() - width) / 2;
+    qreal y = rect.y();
+    if (alignment & Qt::AlignBottom)
+        y += rect.height() - height;
+    else if (alignment & Qt::AlignVCenter)
+        y += (rect.height() - height) / 2;
+    const bool overflows = width > rect.width() || height > rect.height();
+    if (overflows) {
+        painter.save();
+        painter.setClipRect(rect, Qt::IntersectClip);
+    }
+    painter.drawStaticText(QPointF(x, y), text);
+    if (overflows)
+        painter.restore();
+}
+
 } // namespace
 
 RecordPanel::RecordPanel(Orientation orientation, QWidget* parent)
@@ -98,7 +124,7 @@ QString RecordPanel::cellText(int cell, const QString& itemName) const
         return {};
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         if (m_items[i].name == itemName)
-            return m_items[i].visible ? m_shown[std::size_t(cell)][i] : QString();
+            return m_items[i].visible ? m_shown[std::size_t(cell)][i].text : QString();
     }
     return {};
 }
@@ -169,17 +195,24 @@ void RecordPanel::rebuild()
                 m_columns[i] = field->index();
         }
     }
-    m_shown.clear();
-    const int shown = std::clamp(count - m_first, 0, m_pageCount);
-    for (int r = 0; r < shown; ++r) {
-        std::vector<QString> texts(m_items.size());
+    const std::size_t shown = std::size_t(std::clamp(count - m_first, 0, m_pageCount));
+    m_shown.resize(shown);
+    for (std::size_t r = 0; r < shown; ++r) {
+        std::vector<ShownText>& texts = m_shown[r];
+        texts.resize(m_items.size());
         for (std::size_t i = 0; i < m_items.size(); ++i) {
+            QString text;
             if (m_columns[i] >= 0)
-                texts[i] = ds->displayText(m_first + r, m_columns[i]);
+                text = ds->displayText(m_first + int(r), m_columns[i]);
             else if (m_items[i].dataField.isEmpty())
-                texts[i] = m_items[i].text;
+                text = m_items[i].text;
+            if (text != texts[i].text) {
+                texts[i].text = text;
+                texts[i].layout = QStaticText(text);
+                texts[i].layout.setTextFormat(Qt::PlainText);
+                texts[i].laidOut = false;
+            }
         }
-        m_shown.push_back(std::move(texts));
     }
 
     const QSignalBlocker blocker(m_scrollBar);
@@ -226,12 +259,29 @@ QRect RecordPanel::itemRect(const Item& item, const QRect& cell) const
     return r;
 }
 
+void RecordPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) {
+        for (std::vector<ShownText>& texts : m_shown) {
+            for (ShownText& shown : texts)
+                shown.laidOut = false;
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
 void RecordPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QFont plain = font();
-    QFont bold = plain;
-    bold.setBold(true);
+    // The item fonts: plain or bold, underlined when clickable.
+    QFont fonts[2][2];
+    for (int bold = 0; bold < 2; ++bold) {
+        for (int underline = 0; underline < 2; ++underline) {
+            fonts[bold][underline] = font();
+            fonts[bold][underline].setBold(bold);
+            fonts[bold][underline].setUnderline(underline);
+        }
+    }
     for (int cell = 0; cell < int(m_shown.size()); ++cell) {
         const QRect cr = cellRect(cell);
         for (std::size_t i = 0; i < m_items.size(); ++i) {
@@ -241,14 +291,17 @@ void RecordPanel::paintEvent(QPaintEvent*)
             const QRect r = itemRect(item, cr).intersected(cr);
             if (item.background.isValid())
                 painter.fillRect(r, item.background);
-            const QString& text = m_shown[std::size_t(cell)][i];
-            if (text.isEmpty())
+            ShownText& shown = m_shown[std::size_t(cell)][i];
+            if (shown.text.isEmpty())
                 continue;
-            QFont f = item.bold ? bold : plain;
-            f.setUnderline(item.clickable);
+            const QFont& f = fonts[item.bold][item.clickable];
             painter.setFont(f);
+            if (!shown.laidOut) {
+                shown.layout.prepare(QTransform(), f);
+                shown.laidOut = true;
+            }
             painter.setPen(item.color);
-            painter.drawText(r.adjusted(textPadding, 0, -textPadding, 0), int(item.alignment), text);
+            drawAligned(painter, r.adjusted(textPadding, 0, -textPadding, 0), item.alignment, shown.layout);
         }
     }
 }

@@ -16,6 +16,7 @@
 #include <QColor>
 #include <QPointer>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -93,6 +94,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     data::DataSet* dataSet() const;
@@ -113,7 +115,15 @@ private:
     int m_cellExtent = 100;
     int m_first = 0;
     bool m_suspended = false;
-    std::vector<std::vector<QString>> m_shown; // per record of the page, per item
+    // A text of the page with its layout, laid out in the item's font when first painted and
+    // kept while the text stays the same, so repaints only draw the glyphs.
+    struct ShownText
+    {
+        QString text;
+        QStaticText layout;
+        bool laidOut = false;
+    };
+    std::vector<std::vector<ShownText>> m_shown; // per record of the page, per item
     QScrollBar* m_scrollBar;
 };
 
