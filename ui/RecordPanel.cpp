@@ -15,32 +15,6 @@ namespace {
 
 constexpr int textPadding = 2;
 
-// Draws a laid-out line in the rectangle as QPainter::drawText(rect, alignment, text) places
-// it, clipped to the rectangle when it does not fit.
-void drawAligned(QPainter& painter, const QRect& rect, Qt::Alignment alignment, const QStaticText& text)
-{
-    const qreal width = text.size().width();
-    const qreal height = painter.fontMetrics().height();
-    qreal x = rect.x();
-    if (alignment & Qt::AlignRight)
-        x += rect.width() - width;
-    else if (alignment & Qt::AlignHCenter)
-        x += (rect.width() - width) / 2;
-    qreal y = rect.y();
-    if (alignment & Qt::AlignBottom)
-        y += rect.height() - height;
-    else if (alignment & Qt::AlignVCenter)
-        y += (rect.height() - height) / 2;
-    const bool overflows = width > rect.width() || height > rect.height();
-    if (overflows) {
-        painter.save();
-        painter.setClipRect(rect, Qt::IntersectClip);
-    }
-    painter.drawStaticText(QPointF(x, y), text);
-    if (overflows)
-        painter.restore();
-}
-
 } // namespace
 
 RecordPanel::RecordPanel(Orientation orientation, QWidget* parent)
@@ -120,7 +94,7 @@ int RecordPanel::recordCount() const
 
 QString RecordPanel::cellText(int cell, const QString& itemName) const
 {
-    if (cell < 0 || cell >= int(m_shown.size()))
+    if (cell < 0 || cell >= m_shownCount)
         return {};
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         if (m_items[i].name == itemName)
@@ -195,9 +169,9 @@ void RecordPanel::rebuild()
                 m_columns[i] = field->index();
         }
     }
-    const std::size_t shown = std::size_t(std::clamp(count - m_first, 0, m_pageCount));
-    m_shown.resize(shown);
-    for (std::size_t r = 0; r < shown; ++r) {
+    m_shownCount = std::clamp(count - m_first, 0, m_pageCount);
+    m_shown.resize(std::size_t(m_pageCount));
+    for (std::size_t r = 0; r < std::size_t(m_shownCount); ++r) {
         std::vector<ShownText>& texts = m_shown[r];
         texts.resize(m_items.size());
         for (std::size_t i = 0; i < m_items.size(); ++i) {
@@ -206,12 +180,7 @@ void RecordPanel::rebuild()
                 text = ds->displayText(m_first + int(r), m_columns[i]);
             else if (m_items[i].dataField.isEmpty())
                 text = m_items[i].text;
-            if (text != texts[i].text) {
-                texts[i].text = text;
-                texts[i].layout = QStaticText(text);
-                texts[i].layout.setTextFormat(Qt::PlainText);
-                texts[i].laidOut = false;
-            }
+            texts[i].text = text;
         }
     }
 
@@ -259,17 +228,6 @@ QRect RecordPanel::itemRect(const Item& item, const QRect& cell) const
     return r;
 }
 
-void RecordPanel::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::FontChange) {
-        for (std::vector<ShownText>& texts : m_shown) {
-            for (ShownText& shown : texts)
-                shown.laidOut = false;
-        }
-    }
-    QWidget::changeEvent(event);
-}
-
 void RecordPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -282,7 +240,7 @@ void RecordPanel::paintEvent(QPaintEvent*)
             fonts[bold][underline].setUnderline(underline);
         }
     }
-    for (int cell = 0; cell < int(m_shown.size()); ++cell) {
+    for (int cell = 0; cell < m_shownCount; ++cell) {
         const QRect cr = cellRect(cell);
         for (std::size_t i = 0; i < m_items.size(); ++i) {
             const Item& item = m_items[i];
@@ -294,21 +252,16 @@ void RecordPanel::paintEvent(QPaintEvent*)
             ShownText& shown = m_shown[std::size_t(cell)][i];
             if (shown.text.isEmpty())
                 continue;
-            const QFont& f = fonts[item.bold][item.clickable];
-            painter.setFont(f);
-            if (!shown.laidOut) {
-                shown.layout.prepare(QTransform(), f);
-                shown.laidOut = true;
-            }
             painter.setPen(item.color);
-            drawAligned(painter, r.adjusted(textPadding, 0, -textPadding, 0), item.alignment, shown.layout);
+            shown.line.draw(painter, r.adjusted(textPadding, 0, -textPadding, 0), item.alignment, shown.text,
+                            fonts[item.bold][item.clickable]);
         }
     }
 }
 
 std::pair<int, int> RecordPanel::hit(const QPoint& point) const
 {
-    for (int cell = 0; cell < int(m_shown.size()); ++cell) {
+    for (int cell = 0; cell < m_shownCount; ++cell) {
         const QRect cr = cellRect(cell);
         if (!cr.contains(point))
             continue;

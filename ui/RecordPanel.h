@@ -12,11 +12,11 @@
 
 #include "DataSet.h"
 #include "DataSource.h"
+#include "LaidOutLine.h"
 
 #include <QColor>
 #include <QPointer>
 #include <QRect>
-#include <QStaticText>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -73,7 +73,7 @@ public:
 
     int recordCount() const;
     int firstRecord() const { return m_first; } // 0-based record in the page's first cell
-    int shownRecordCount() const { return int(m_shown.size()); }
+    int shownRecordCount() const { return m_shownCount; }
     // The text the cell at position `cell` of the page shows for the item (empty for a cell
     // without a record and for a hidden item).
     QString cellText(int cell, const QString& itemName) const;
@@ -94,7 +94,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     data::DataSet* dataSet() const;
@@ -115,15 +114,16 @@ private:
     int m_cellExtent = 100;
     int m_first = 0;
     bool m_suspended = false;
-    // A text of the page with its layout, laid out in the item's font when first painted and
-    // kept while the text stays the same, so repaints only draw the glyphs.
     struct ShownText
     {
         QString text;
-        QStaticText layout;
-        bool laidOut = false;
+        LaidOutLine line;
     };
-    std::vector<std::vector<ShownText>> m_shown; // per record of the page, per item
+    // Per cell of the page, per item. The cells from m_shownCount on have no record; they keep
+    // their last layouts, so a dataset reopened with the same values (closed, then filled again)
+    // is not laid out anew.
+    std::vector<std::vector<ShownText>> m_shown;
+    int m_shownCount = 0;
     QScrollBar* m_scrollBar;
 };
 
