@@ -1,6 +1,7 @@
 #include "SummaryCells.h"
 
 #include "DBLabel.h"
+#include "LineLabel.h"
 #include "SourceBindings.h"
 
 #include <QFrame>
@@ -37,7 +38,7 @@ QColor textOn(const QColor& background)
 
 QLabel* titleBand(QWidget* parent, const QString& objectName, const QString& text)
 {
-    auto* band = new QLabel(text, parent);
+    auto* band = new ui::LineLabel(text, parent);
     band->setObjectName(objectName);
     band->setAlignment(Qt::AlignCenter);
     band->setFixedHeight(26);
@@ -51,7 +52,7 @@ QLabel* titleBand(QWidget* parent, const QString& objectName, const QString& tex
 
 QLabel* headerCell(QWidget* parent, const QString& text, const QColor& background)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new ui::LineLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
     paint(label, background, textOn(background));
     embolden(label);
@@ -60,7 +61,7 @@ QLabel* headerCell(QWidget* parent, const QString& text, const QColor& backgroun
 
 QLabel* captionCell(QWidget* parent, const QString& text, const QColor& background)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new ui::LineLabel(text, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setIndent(3);
     paint(label, background, textOn(background));
@@ -69,7 +70,7 @@ QLabel* captionCell(QWidget* parent, const QString& text, const QColor& backgrou
 
 QLabel* unitCell(QWidget* parent, const QString& text, const QColor& background)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new ui::LineLabel(text, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setIndent(2);
     paint(label, background, textOn(background));

@@ -3,12 +3,9 @@
 #include "ClientDataSet.h"
 #include "DataSource.h"
 
-#include <QPainter>
-#include <QStyle>
-
 namespace custos::ui {
 
-DBLabel::DBLabel(QWidget* parent) : QLabel(parent)
+DBLabel::DBLabel(QWidget* parent) : LineLabel(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -69,33 +66,6 @@ bool DBLabel::isFieldFound() const
         return true;
     const auto* client = qobject_cast<const data::ClientDataSet*>(dataSet);
     return client && client->findAggregate(m_dataField);
-}
-
-void DBLabel::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    drawFrame(&painter);
-    if (text().isEmpty())
-        return;
-    // The text's rectangle as QLabel places it: inside the margin, the indent taken on the
-    // aligned side.
-    QRect r = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
-    int indent = this->indent();
-    if (indent < 0 && frameWidth())
-        indent = fontMetrics().horizontalAdvance(u'x') / 2 - margin();
-    if (indent > 0) {
-        if (align & Qt::AlignLeft)
-            r.setLeft(r.left() + indent);
-        if (align & Qt::AlignRight)
-            r.setRight(r.right() - indent);
-        if (align & Qt::AlignTop)
-            r.setTop(r.top() + indent);
-        if (align & Qt::AlignBottom)
-            r.setBottom(r.bottom() - indent);
-    }
-    painter.setPen(palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, foregroundRole()));
-    m_line.draw(painter, r, align, text(), font());
 }
 
 void DBLabel::refresh()

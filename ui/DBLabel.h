@@ -8,14 +8,13 @@
 
 #include "DataSet.h"
 #include "DataSource.h"
-#include "LaidOutLine.h"
+#include "LineLabel.h"
 
-#include <QLabel>
 #include <QPointer>
 
 namespace custos::ui {
 
-class DBLabel : public QLabel
+class DBLabel : public LineLabel
 {
     Q_OBJECT
 public:
@@ -35,18 +34,12 @@ public:
     // Whether the open dataset has a field or an aggregate of the bound name.
     bool isFieldFound() const;
 
-protected:
-    // Draws the text as QLabel does, from a layout kept while the text stays the same (a
-    // dataset reopened with the same values empties the label and fills it again).
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     void refresh();
 
     QPointer<data::DataSource> m_dataSource;
     QString m_dataField;
     bool m_suspended = false;
-    LaidOutLine m_line;
 };
 
 } // namespace custos::ui
