@@ -96,6 +96,7 @@ QString RecordPanel::cellText(int cell, const QString& itemName) const
 {
     if (cell < 0 || cell >= m_shownCount)
         return {};
+    updateTexts();
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         if (m_items[i].name == itemName)
             return m_items[i].visible ? m_shown[std::size_t(cell)][i].text : QString();
@@ -116,6 +117,7 @@ QStringList RecordPanel::missingFields() const
 
 void RecordPanel::setDisplaySuspended(bool suspended)
 {
+    updateTexts(); // what the panel keeps showing
     m_suspended = suspended;
     if (!suspended)
         followCurrentRecord();
@@ -156,10 +158,27 @@ void RecordPanel::rebuild()
 {
     if (m_suspended)
         return;
-    const data::DataSet* ds = dataSet();
     const int count = recordCount();
     m_first = std::clamp(m_first, 0, std::max(0, count - m_pageCount));
+    m_shownCount = std::clamp(count - m_first, 0, m_pageCount);
+    m_textsStale = true;
 
+    const QSignalBlocker blocker(m_scrollBar);
+    m_scrollBar->setRange(0, std::max(0, count - m_pageCount));
+    m_scrollBar->setPageStep(m_pageCount);
+    m_scrollBar->setValue(m_first);
+    m_scrollBar->setVisible(count > m_pageCount);
+    placeScrollBar();
+    update();
+}
+
+void RecordPanel::updateTexts() const
+{
+    if (!m_textsStale)
+        return;
+    m_textsStale = false;
+    const data::DataSet* ds = dataSet();
+    const int count = recordCount();
     m_columns.assign(m_items.size(), -1);
     if (count > 0) {
         for (std::size_t i = 0; i < m_items.size(); ++i) {
@@ -169,28 +188,18 @@ void RecordPanel::rebuild()
                 m_columns[i] = field->index();
         }
     }
-    m_shownCount = std::clamp(count - m_first, 0, m_pageCount);
-    m_shown.resize(std::size_t(m_pageCount));
+    m_shown.resize(std::max(m_shown.size(), std::size_t(m_shownCount)));
     for (std::size_t r = 0; r < std::size_t(m_shownCount); ++r) {
         std::vector<ShownText>& texts = m_shown[r];
         texts.resize(m_items.size());
+        const int record = m_first + int(r);
         for (std::size_t i = 0; i < m_items.size(); ++i) {
-            QString text;
             if (m_columns[i] >= 0)
-                text = ds->displayText(m_first + int(r), m_columns[i]);
-            else if (m_items[i].dataField.isEmpty())
-                text = m_items[i].text;
-            texts[i].text = text;
+                texts[i].text = record < count ? ds->displayText(record, m_columns[i]) : QString();
+            else
+                texts[i].text = m_items[i].dataField.isEmpty() ? m_items[i].text : QString();
         }
     }
-
-    const QSignalBlocker blocker(m_scrollBar);
-    m_scrollBar->setRange(0, std::max(0, count - m_pageCount));
-    m_scrollBar->setPageStep(m_pageCount);
-    m_scrollBar->setValue(m_first);
-    m_scrollBar->setVisible(count > m_pageCount);
-    placeScrollBar();
-    update();
 }
 
 void RecordPanel::placeScrollBar()
@@ -230,6 +239,7 @@ QRect RecordPanel::itemRect(const Item& item, const QRect& cell) const
 
 void RecordPanel::paintEvent(QPaintEvent*)
 {
+    updateTexts();
     QPainter painter(this);
     // The item fonts: plain or bold, underlined when clickable.
     QFont fonts[2][2];

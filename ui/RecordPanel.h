@@ -99,7 +99,9 @@ private:
     data::DataSet* dataSet() const;
     void dataChanged();
     void followCurrentRecord();
-    void rebuild(); // scroll bar range and the texts of the page
+    void rebuild(); // the page and the scroll bar range; the texts follow when next needed
+    // The texts of the page from the dataset, when the page or the data changed since.
+    void updateTexts() const;
     void placeScrollBar();
     QRect cellRect(int cell) const;
     QRect itemRect(const Item& item, const QRect& cell) const;
@@ -109,7 +111,7 @@ private:
     Orientation m_orientation;
     QPointer<data::DataSource> m_dataSource;
     std::vector<Item> m_items;
-    std::vector<int> m_columns; // the dataset column of each item, -1 for none
+    mutable std::vector<int> m_columns; // the dataset column of each item, -1 for none
     int m_pageCount = 1;
     int m_cellExtent = 100;
     int m_first = 0;
@@ -119,11 +121,13 @@ private:
         QString text;
         LaidOutLine line;
     };
-    // Per cell of the page, per item. The cells from m_shownCount on have no record; they keep
-    // their last layouts, so a dataset reopened with the same values (closed, then filled again)
-    // is not laid out anew.
-    std::vector<std::vector<ShownText>> m_shown;
+    // Per cell of the page, per item, filled when painted or read (a load signals each dataset
+    // several times). The cells from m_shownCount on have no record; they keep their last
+    // layouts, so a dataset reopened with the same values (closed, then filled) is not laid
+    // out anew.
+    mutable std::vector<std::vector<ShownText>> m_shown;
     int m_shownCount = 0;
+    mutable bool m_textsStale = false;
     QScrollBar* m_scrollBar;
 };
 
