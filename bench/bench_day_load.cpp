@@ -77,8 +77,8 @@ Shown showDay(dayproc::TF_Menu& menu)
 {
     auto* calendar = menu.findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"));
     auto* tabs = menu.findChild<QTabWidget*>(QStringLiteral("PageControl_Menu"));
-    calendar->showMonth(bench::kDemoDay);
-    const QPoint day = calendar->dayRect(bench::kDemoDay).center();
+    calendar->showMonth(test::kDemoDay);
+    const QPoint day = calendar->dayRect(test::kDemoDay).center();
     const auto t0 = Clock::now();
     QTest::mouseClick(calendar, Qt::LeftButton, {}, day);
     // The load ends by letting the window repaint (its current tab); then each other shown
@@ -97,7 +97,7 @@ void measure(int scale)
 {
     test::TestDatabase db;
     std::fprintf(stderr, "bench_day_load: loading the demo at scale %d and costing 01-15/03/2024...\n", scale);
-    bench::loadDemoDay(db, scale);
+    test::loadDemoDay(db, scale);
     auto connection = db.connect();
     data::TDataModule_Custo module(*connection);
     dayproc::TF_Menu menu;

@@ -82,7 +82,7 @@ Steps dayLoad(data::TDataModule_Custo& m)
         steps.sent.push_back(std::move(sent));
     };
     const auto unitAndDay = [](Params& p) {
-        p.setNumber(QStringLiteral("ID_UNIDADE"), 1).setDate(QStringLiteral("DATA"), bench::kDemoDay);
+        p.setNumber(QStringLiteral("ID_UNIDADE"), 1).setDate(QStringLiteral("DATA"), test::kDemoDay);
     };
     data::ClientDataSet& parametros = m.clientDataSet(QStringLiteral("CDS_Parametros"));
     open(parametros, unitAndDay);
@@ -112,7 +112,7 @@ Steps dayLoad(data::TDataModule_Custo& m)
             p.setNumber(QStringLiteral("PESO_MORTO"), abate.fieldByName(QStringLiteral("T_PESO")).asFloat())
                 .setNumber(QStringLiteral("QNTD_MORTO"), abate.fieldByName(QStringLiteral("T_CABECAS")).asFloat())
                 .setNumber(QStringLiteral("P_CODIGO_EMPRESA"), 1)
-                .setDate(QStringLiteral("P_DATA"), bench::kDemoDay);
+                .setDate(QStringLiteral("P_DATA"), test::kDemoDay);
         });
     }
     open(m.clientDataSet(QStringLiteral("CDS_Industrializado")), unitAndDay);
@@ -138,7 +138,7 @@ int main(int argc, char** argv)
 
     test::TestDatabase db;
     std::fprintf(stderr, "bench_day_open: loading the demo at scale %d and costing 01-15/03/2024...\n", scale);
-    bench::loadDemoDay(db, scale);
+    test::loadDemoDay(db, scale);
     auto connection = db.connect();
     data::TDataModule_Custo module(*connection);
 

@@ -4,177 +4,45 @@
 // kind and width, its aggregates equal the same expressions computed by the server over the
 // statement's rows, and the figures the statements compute match the fixture's hand-worked
 // costs. Then the parameter set reader, the process parameter rule and the family filter.
+#include "CatalogueChecks.h"
 #include "CatalogueDay.h"
 #include "DataError.h"
 #include "DataSource.h"
+#include "WindowParameters.h"
 
 #include <QtTest>
 #include <cmath>
 
 using custos::data::ClientDataSet;
 using custos::data::DataSet;
-using custos::data::FieldKind;
 using custos::data::Query;
 using custos::data::TDataModule_Custo;
 using custos::session::BindType;
 using custos::session::Params;
 using custos::test::CatalogueDay;
+using custos::test::checkValuesAndAggregates;
+using custos::test::DayIds;
 using custos::test::kDia;
 using custos::test::kDiaSemMovimento;
+using custos::test::setDayParameters;
 using custos::test::setParam;
-
-namespace {
-
-const QStringList kPerFamily{QStringLiteral("Q_ProcessosProducaoFamilia"), QStringLiteral("CDS_Resultado_DT"),
-                             QStringLiteral("CDS_MateriaPrima_DT"), QStringLiteral("CDS_Insumos"),
-                             QStringLiteral("CDS_CondenacaoDesossa")};
-
-// The parameters the windows set for unit 1 and a day: the main window's day load, the
-// slaughter result window (purchases of the day's slaughter), the industrialized result window
-// on the deboning family 30 (its elaboration on the sausage family 40), the resale result
-// window on the dairy family and group, the histories and the export lists.
-void setDayParameters(TDataModule_Custo& m, QDate day, double idAbate)
-{
-    const auto set = [&m](const char* dataSet, const char* name, BindType type, const QVariant& value) {
-        setParam(m.dataSet(QString::fromLatin1(dataSet)), QString::fromLatin1(name), type, value);
-    };
-    const auto unitAndDay = [&](const char* dataSet, const char* unit = "id_unidade", const char* date = "data") {
-        set(dataSet, unit, BindType::Number, 1);
-        set(dataSet, date, BindType::Date, day);
-    };
-    for (const char* name : {"Q_Moeda", "CDS_AbateProduto", "CDS_Abate_Produto_Nivel2", "CDS_CondenacaoMiudos",
-                             "CDS_Industrializado", "CDS_ResultadoAcumulado", "CDS_Revenda", "CDS_ResumoRevenda",
-                             "CDS_ResumoRevendaAcumulado", "CDS_ResultadoRevenda", "CDS_Parametros",
-                             "CDS_ExportarTabelaPreco", "CDS_ExportarTabelaRevenda", "CDS_ProducaoElaboracao"})
-        unitAndDay(name);
-    for (const QString& name : kPerFamily) {
-        unitAndDay(qPrintable(name));
-        set(qPrintable(name), "id_familia", BindType::Number, 30);
-    }
-    for (const char* name : {"CDS_Abate", "CDS_AbateAcumulado"}) {
-        unitAndDay(name);
-        set(name, "aproveitamento_rateio", BindType::Text, QStringLiteral("KG"));
-    }
-    set("CDS_Abate", "aproveitamento", BindType::Number, 874.0);
-    set("CDS_Compra", "ID_ABATE", BindType::Number, idAbate);
-    set("Q_Peso_Vivo", "PESO_MORTO", BindType::Number, 2500.0);
-    set("Q_Peso_Vivo", "QNTD_MORTO", BindType::Number, 10.0);
-    unitAndDay("Q_Peso_Vivo", "P_CODIGO_EMPRESA", "P_DATA");
-    set("CDS_Resultado", "ID_UNIDADE", BindType::Integer, 1);
-    set("CDS_Resultado", "DATA", BindType::Date, day);
-    set("CDS_Resultado", "ID_FAMILIA", BindType::Integer, 0);
-    set("CDS_ResultadoAcumulado", "id_familia", BindType::Number, 0);
-    set("CDS_ProducaoElaboracao", "id_familia", BindType::Number, 40);
-    set("CDS_ResultadoRevenda", "codigo_familia", BindType::Number, 7);
-    set("CDS_ResultadoRevenda", "codigo_grupo", BindType::Number, 1);
-    for (const char* name : {"Q_DiasFechados", "Q_DiasAbertos"})
-        unitAndDay(name, "ID_UNIDADE", "DATA");
-    for (const char* name : {"Q_ValidaOP", "Q_ValidaAcertos"}) {
-        set(name, "P_ID_UNIDADE", BindType::Integer, 1);
-        set(name, "P_DATA", BindType::Date, day);
-    }
-    for (const char* name : {"CDS_HistoricoCusto", "CDS_LogCusto"})
-        unitAndDay(name, "ID_UNIDADE", "DATA_CUSTO");
-    set("CDS_TabelaCusto", "tipo", BindType::Number, 0);
-    for (const char* name : {"CDS_ExportarTabelaPreco", "CDS_ExportarTabelaRevenda"}) {
-        set(name, "referencia", BindType::Number, 1);
-        set(name, "id_tabela_preco", BindType::Number, 1);
-        set(name, "id_tabela_base", BindType::Number, -1);
-    }
-    set("CDS_ExportarTabelaPreco", "id_familia", BindType::Number, 40);
-    set("CDS_ExportarTabelaRevenda", "codigo_familia", BindType::Number, 7);
-    set("CDS_ExportarTabelaRevenda", "codigo_grupo", BindType::Number, 1);
-}
-
-bool sameValue(double a, double b)
-{
-    return std::abs(a - b) <= 1e-9 * std::max({1.0, std::abs(a), std::abs(b)});
-}
-
-} // namespace
 
 class TestCatalogue : public QObject
 {
     Q_OBJECT
     std::unique_ptr<CatalogueDay> m_day;
-    double m_idAbate = 0;
+    DayIds m_ids{.familia = 30,
+                 .familiaElaboracao = 40,
+                 .familiaRevenda = 7,
+                 .grupoRevenda = 1,
+                 .tabelaPreco = 1,
+                 .tabelaRevenda = 1};
 
     void openAll(QDate day)
     {
         for (DataSet* dataSet : m_day->module->findChildren<DataSet*>())
             dataSet->close();
-        setDayParameters(*m_day->module, day, m_idAbate);
-    }
-
-    // The declared fields hold values of their kind; every aggregate equals its expression
-    // computed by the server over the statement's rows. Returns the texts longer than the
-    // width their field declares.
-    QStringList checkValuesAndAggregates(const DataSet& dataSet)
-    {
-        QStringList tooWide;
-        for (int c = 0; c < dataSet.fieldCount(); ++c) {
-            const auto& field = dataSet.field(c);
-            if (!field.isDeclared())
-                continue;
-            for (int r = 0; r < dataSet.recordCount(); ++r) {
-                const QVariant value = dataSet.value(r, c);
-                if (value.isNull())
-                    continue;
-                switch (field.kind()) {
-                case FieldKind::Float:
-                    if (value.typeId() != QMetaType::Double || !std::isfinite(value.toDouble()))
-                        QTest::qFail(qPrintable(field.name()), __FILE__, __LINE__);
-                    break;
-                case FieldKind::Text:
-                    if (field.width() > 0 && value.toString().size() > field.width())
-                        tooWide << QStringLiteral("%1 \"%2\"").arg(field.name(), value.toString());
-                    break;
-                case FieldKind::Timestamp:
-                    if (value.typeId() != QMetaType::QDateTime)
-                        QTest::qFail(qPrintable(field.name()), __FILE__, __LINE__);
-                    break;
-                default:
-                    break;
-                }
-            }
-        }
-        const auto* cds = qobject_cast<const ClientDataSet*>(&dataSet);
-        if (!cds)
-            return tooWide;
-        const Query& query = *cds->provider()->query();
-        for (const QString& name : aggregateNames(*cds)) {
-            const auto& aggregate = cds->aggregateByName(name);
-            auto server = m_day->connection->query(
-                QStringLiteral("select %1 v from (%2) x").arg(aggregate.expression(), query.text()), query.params());
-            const QVariant expected = server.value(0, 0);
-            if (expected.isNull()) {
-                if (!aggregate.isNull() || !aggregate.displayText().isEmpty())
-                    QTest::qFail(qPrintable(name + QStringLiteral(" is not empty")), __FILE__, __LINE__);
-            } else if (!sameValue(aggregate.asFloat(), expected.toDouble())) {
-                QTest::qFail(qPrintable(QStringLiteral("%1: %2, server %3")
-                                            .arg(name)
-                                            .arg(aggregate.asFloat())
-                                            .arg(expected.toDouble())),
-                             __FILE__, __LINE__);
-            }
-        }
-        return tooWide;
-    }
-
-    static QStringList aggregateNames(const ClientDataSet& cds)
-    {
-        QStringList names;
-        for (const char* name :
-             {"RESULTADO_GERAL_KG", "TOTAL_RECEITA_KG", "TOTAL_RECEITA", "TOTAL_DESPESAS_KG", "TOTAL_DESPESAS",
-              "TOTAL_IMPOSTOS_KG", "TOTAL_IMPOSTOS", "RESULTADO_GERAL", "TOTAL_CUSTO_KG", "TOTAL_EMBALAGEM_KG",
-              "TOTAL_INDUSTRIAL_KG", "TOTAL_CUSTO", "TOTAL_EMBALAGEM", "TOTAL_INDUSTRIAL", "TOTAL_MP", "TOTAL_MP_KG",
-              "TOTAL_PESO", "RESULTADO_GERAL_PERC", "TOTAL_MOD", "TOTAL_MOD_KG", "TOTAL_CIF", "TOTAL_CIF_KG",
-              "TOTAL_SERVICO", "TOTAL_SERVICO_KG", "TOTAL_INSUMO", "TOTAL_INSUMO_KG", "TOTAL_INSUMOS",
-              "TOTAL_COMPRA", "TOTAL_COMPRA_KG"}) {
-            if (cds.findAggregate(QString::fromLatin1(name)))
-                names << QString::fromLatin1(name);
-        }
-        return names;
+        setDayParameters(*m_day->module, day, m_ids);
     }
 
     QVariant value(const char* dataSet, const char* field)
@@ -188,7 +56,7 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
         m_day = std::make_unique<CatalogueDay>();
         m_day->db->loadFixture(QStringLiteral("catalogue_parametros.sql"));
-        m_idAbate = m_day->scalar(QStringLiteral("select id_abate from velko_cst.abate")).toDouble();
+        m_ids.idAbate = m_day->scalar(QStringLiteral("select id_abate from velko_cst.abate")).toDouble();
     }
 
     void everyDataSetOpens_data()
@@ -248,7 +116,7 @@ private Q_SLOTS:
             openAll(day);
             dataSet.open();
             QCOMPARE(dataSet.recordCount(), day == kDia ? rowsOnTheDay : rowsWithoutMovement);
-            const QStringList tooWide = checkValuesAndAggregates(dataSet);
+            const QStringList tooWide = checkValuesAndAggregates(*m_day->connection, dataSet);
             if (QTest::currentTestFailed())
                 return;
             QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(u' ')));
@@ -448,7 +316,7 @@ private Q_SLOTS:
         fechar.params()
             .setDate(QStringLiteral("p_data"), kDia)
             .setNumber(QStringLiteral("p_id_unidade"), 1)
-            .setNumber(QStringLiteral("p_id_abate"), m_idAbate)
+            .setNumber(QStringLiteral("p_id_abate"), m_ids.idAbate)
             .setNumber(QStringLiteral("p_aproveitamento_kg"), 0.3496)
             .setNumber(QStringLiteral("p_resultado_geral"), 874);
         fechar.execute();
@@ -467,7 +335,7 @@ private Q_SLOTS:
         desfazer.params()
             .setDate(QStringLiteral("p_data"), kDia)
             .setNumber(QStringLiteral("p_id_unidade"), 1)
-            .setNumber(QStringLiteral("p_id_abate"), m_idAbate);
+            .setNumber(QStringLiteral("p_id_abate"), m_ids.idAbate);
         desfazer.execute();
         QVERIFY(m_day->scalar(QStringLiteral("select data_fechamento from velko_cst.abate")).isEmpty());
     }

@@ -1,5 +1,5 @@
 #pragma once
-// A database of the benchmark's own holding the demo's data at a scale: master data and two
+// A database of its own holding the demo's data at a scale: master data and two
 // months of movement up to 16/03/2024, unit 1 costed from the first of March to Friday
 // 15/03/2024 as db/demo/load does, then analysed. Needs the local server's environment
 // (eval "$(db/server env)").
@@ -7,14 +7,12 @@
 #include <QDate>
 
 namespace custos::test {
-class TestDatabase;
-}
 
-namespace custos::bench {
+class TestDatabase;
 
 inline const QDate kDemoDay(2024, 3, 15);
 
 // Loads the demo into db with psql as the cluster owner; ends the program on a failure.
-void loadDemoDay(const test::TestDatabase& db, int scale);
+void loadDemoDay(const TestDatabase& db, int scale);
 
-} // namespace custos::bench
+} // namespace custos::test

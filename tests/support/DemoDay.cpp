@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace custos::bench {
+namespace custos::test {
 
 namespace {
 
@@ -19,7 +19,7 @@ namespace {
 
 } // namespace
 
-void loadDemoDay(const test::TestDatabase& db, int scale)
+void loadDemoDay(const TestDatabase& db, int scale)
 {
     const QString host = qEnvironmentVariable("CUSTOS_PGHOST");
     if (host.isEmpty())
@@ -48,4 +48,4 @@ void loadDemoDay(const test::TestDatabase& db, int scale)
     psql({QStringLiteral("-c"), QStringLiteral("VACUUM ANALYZE")});
 }
 
-} // namespace custos::bench
+} // namespace custos::test
