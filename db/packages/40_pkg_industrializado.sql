@@ -104,17 +104,29 @@ $$;
 -- them out with a plan kept for the session, and a caller that needs a few columns (the
 -- weighted-average cost) reads them from here, where the planner computes only those. The
 -- records come as keys, so that every table is read through its record index whatever the
--- period; the totals the figures are apportioned by (order and process, family) are taken over
--- narrow rows before the descriptions are joined, and each computed figure is evaluated once
--- (OFFSET 0 keeps a level from being folded into the next, which would repeat its expressions
--- wherever they are used).
+-- period, and each record takes the parameter set its generation used (pkg_base_custo.base).
+-- The totals the figures are apportioned by (order and process, family) are taken before the
+-- descriptions and rates are joined, and each computed figure is evaluated once (OFFSET 0 keeps a
+-- level from being folded into the next, which would repeat its expressions wherever they are
+-- used). The parameter set's columns travel with the rows through the windows rather than being
+-- joined after them: the planner takes a key of a small table seen through the windows for a
+-- unique one, underestimates every later join and picks nested loops over the rates.
 CREATE FUNCTION pkg_industrializado.linhas_resultado(p_id_unidade numeric, p_data_inicial timestamp,
                                                      p_data_final timestamp)
 RETURNS SETOF pkg_industrializado.resultado
 LANGUAGE sql STABLE AS $$
 WITH
--- Every product row of the records with its price and parameter set, and the totals of its
--- order and process and of its family the figures are apportioned by.
+-- Raw-material value of each order and process at the stored prices.
+materia_prima AS (
+    SELECT mp.id_industrial, mp.id_ordem_producao, mp.id_processo, sum(round(mp.peso * mp.preco, 2)) valor
+      FROM velko_cst.industrial_preco_mp mp
+     WHERE mp.id_industrial = ANY (pkg_industrializado.registros(p_id_unidade, p_data_inicial, p_data_final))
+     GROUP BY mp.id_industrial, mp.id_ordem_producao, mp.id_processo),
+-- Every product row of the records with its price, its order's raw material and the parameter
+-- set the record was generated under, and the totals of its order and process and of its
+-- family the figures are apportioned by. The windows partition by the keys as integers,
+-- computed once: one sort serves all three, and comparing integers is several times cheaper
+-- than comparing numerics.
 linha AS (
     SELECT p.*,
            sum(p.peso_mp) FILTER (WHERE p.primeiro_da_ordem) OVER familia peso_mp_familia,
@@ -125,31 +137,31 @@ linha AS (
                    p.id_ordem_producao, p.id_processo, p.id_linha_producao, p.id_mercado, p.id_contrato,
                    p.caixas, p.pecas, p.peso, p.peso_mp, coalesce(p.valor_materia_prima, 0) valor_mp_gerado,
                    p.valor_insumo, p.valor_embalagem, p.rendimento_padrao,
-                   row_number() OVER (PARTITION BY r.id_industrial, p.id_familia, p.id_ordem_producao, coalesce(p.id_processo, 0)
-                                      ORDER BY p.sequencial_produto) = 1 primeiro_da_ordem,
+                   p.k_industrial, p.k_familia, p.k_ordem, p.k_processo,
+                   row_number() OVER (PARTITION BY p.k_industrial, p.k_familia, p.k_ordem, p.k_processo
+                                      ORDER BY p.sequencial_produto::int8) = 1 primeiro_da_ordem,
                    coalesce(pc.gerar_resultado_custo, 1)::numeric gerar_resultado_custo, pc.sequencia sequencia_processo,
                    pc.descricao descricao_processo, b.id_base_custo, b.criterio_rateio b_criterio_rateio,
                    b.criterio_receita b_criterio_receita, b.mod_desossa, b.mod_tendal, b.mod_industrializado, b.cif_desossa,
                    b.cif_tendal, b.cif_industrializado, b.seguro_carga, b.frete, b.processo_exportacao, b.despesa_exportacao,
                    b.administrativo, pr.id_grupo, pr.codigo_produto, pr.descricao descricao_produto,
                    ip.preco, ip.preco_original, ip.preco_data_inicial, ip.preco_data_final, ip.valor_servico, ip.valor_servico_kg,
-                   ip.usuario_restauracao_preco, ip.data_restauracao_preco, ip.preco_anterior
+                   ip.usuario_restauracao_preco, ip.data_restauracao_preco, ip.preco_anterior,
+                   coalesce(mo.valor, 0) valor_mp_ordem
               FROM velko_cst.industrial r
-              JOIN velko_cst.industrial_produto p ON p.id_industrial = r.id_industrial
+              JOIN (SELECT p.*, p.id_industrial::int8 k_industrial, p.id_familia::int8 k_familia,
+                           p.id_ordem_producao::int8 k_ordem, coalesce(p.id_processo, 0)::int8 k_processo
+                      FROM velko_cst.industrial_produto p) p ON p.id_industrial = r.id_industrial
               JOIN velko_cst.industrial_preco ip ON ip.id_industrial_preco = p.id_industrial_preco
-              JOIN velko_cst.base_custo b ON b.id_unidade = r.id_unidade
-                                         AND r.data BETWEEN b.data_inicial AND coalesce(b.data_final, r.data)
+              JOIN velko_cst.base_custo b ON b.id_base_custo = (pkg_base_custo.base(r.id_unidade, r.data)).id_base_custo
               JOIN velko_ven.produto pr ON pr.sequencial_produto = p.sequencial_produto
               LEFT JOIN velko_pcp.processo pc ON pc.id_processo = p.id_processo
+              LEFT JOIN materia_prima mo
+                     ON mo.id_industrial = p.id_industrial AND mo.id_ordem_producao = p.id_ordem_producao
+                    AND mo.id_processo IS NOT DISTINCT FROM p.id_processo
              WHERE r.id_industrial = ANY (pkg_industrializado.registros(p_id_unidade, p_data_inicial, p_data_final))) p
-    WINDOW familia AS (PARTITION BY p.id_industrial, p.id_familia),
-           ordem AS (PARTITION BY p.id_industrial, p.id_familia, p.id_ordem_producao, coalesce(p.id_processo, 0))),
--- Raw-material value of each order and process at the stored prices.
-materia_prima AS (
-    SELECT mp.id_industrial, mp.id_ordem_producao, mp.id_processo, sum(round(mp.peso * mp.preco, 2)) valor
-      FROM velko_cst.industrial_preco_mp mp
-     WHERE mp.id_industrial = ANY (pkg_industrializado.registros(p_id_unidade, p_data_inicial, p_data_final))
-     GROUP BY mp.id_industrial, mp.id_ordem_producao, mp.id_processo),
+    WINDOW familia AS (PARTITION BY p.k_industrial, p.k_familia),
+           ordem AS (PARTITION BY p.k_industrial, p.k_familia, p.k_ordem, p.k_processo)),
 -- Production in elaboration of each family.
 elaboracao AS (
     SELECT e.id_industrial, t.id_familia, sum(round(e.quantidade * e.valor_unitario, 2)) valor
@@ -236,7 +248,7 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
                                                l.caixas, l.pecas, l.peso, l.peso_mp, l.valor_mp_gerado,
                                                l.valor_mp_gerado_ordem, l.peso_ordem, l.peso_familia,
                                                l.valor_insumo, l.valor_embalagem,
-                                               coalesce(mo.valor, 0) valor_mp_ordem, el.valor valor_elaboracao_familia,
+                                               l.valor_mp_ordem, el.valor valor_elaboracao_familia,
                                                CASE WHEN l.peso_mp > 0 THEN round(l.peso / l.peso_mp * 100, 3) ELSE 0 END rendimento,
                                                coalesce(l.rendimento_padrao, 0) rendimento_padrao,
                                                CASE WHEN l.peso_mp_familia > 0
@@ -278,9 +290,6 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
                                                  ON bl.id_base_custo = l.id_base_custo AND bl.id_linha = l.id_linha_producao
                                           LEFT JOIN velko_cst.base_custo_referencia ref
                                                  ON ref.id_base_custo = l.id_base_custo AND ref.id_produto = l.sequencial_produto
-                                          LEFT JOIN materia_prima mo
-                                                 ON mo.id_industrial = l.id_industrial AND mo.id_ordem_producao = l.id_ordem_producao
-                                                AND mo.id_processo IS NOT DISTINCT FROM l.id_processo
                                           LEFT JOIN elaboracao el ON el.id_industrial = l.id_industrial AND el.id_familia = l.id_familia
                                           LEFT JOIN pkg_base_custo.parametros(pkg_base_custo.bases(p_id_unidade, p_data_inicial, p_data_final)) x
                                                  ON x.id_base_custo = l.id_base_custo AND x.id_produto = l.sequencial_produto
@@ -295,6 +304,7 @@ CREATE FUNCTION pkg_industrializado.ppl_resultado(p_id_unidade numeric, p_data_i
 RETURNS SETOF pkg_industrializado.resultado
 LANGUAGE plpgsql STABLE
 SET plan_cache_mode = force_generic_plan
+SET work_mem = '64MB' -- a month of a large unit's rows is kept in memory, not written to a temporary file
 AS $$
 BEGIN
     RETURN QUERY SELECT * FROM pkg_industrializado.linhas_resultado(p_id_unidade, p_data_inicial, p_data_final);

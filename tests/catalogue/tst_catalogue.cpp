@@ -127,16 +127,22 @@ private Q_SLOTS:
     // (tests/db/tst_packages.cpp): 2,500 kg of carcass for 50,000.00 less 3,000.00 ICMS and
     // 2,775.00 PIS/Cofins credits, plus 500.00 commission and 100.00 freight; by-products'
     // result 461.50 + 412.50 = 874.00, apportioned by weight.
+    // A statement that gives no order names the row to read by one of its fields (rowField,
+    // rowValue); the others are read on their first row.
     void figuresOfTheDay_data()
     {
         QTest::addColumn<QString>("dataSet");
         QTest::addColumn<QString>("field");
         QTest::addColumn<double>("expected");
+        QTest::addColumn<QString>("rowField");
+        QTest::addColumn<double>("rowValue");
         const struct
         {
             const char* dataSet;
             const char* field;
             double expected;
+            const char* rowField = nullptr;
+            double rowValue = 0;
         } rows[] = {
             {"CDS_Abate", "CABECAS", 10},
             {"CDS_Abate", "CREDITOS", 5775},
@@ -159,23 +165,28 @@ private Q_SLOTS:
             {"Q_Peso_Vivo", "PERCENTUAL_RENDIMENTO", 48.828125},
             {"Q_Peso_Vivo", "QUEBRA", 2620},
             {"CDS_Resultado", "TOTAL_RESULTADO", 1175},
-            {"CDS_Resultado_DT", "RESULTADO_TOTAL", -265.75},
+            {"CDS_Resultado_DT", "RESULTADO_TOTAL", -265.75, "SEQUENCIAL_PRODUTO", 120},
             {"CDS_ResumoRevenda", "TOTAL_RESULTADO", 449.98},
             {"CDS_ProducaoElaboracao", "VALOR_TOTAL", 7.5},
         };
         for (const auto& row : rows)
             QTest::newRow(qPrintable(QStringLiteral("%1.%2").arg(QLatin1String(row.dataSet), QLatin1String(row.field))))
-                << QString::fromLatin1(row.dataSet) << QString::fromLatin1(row.field) << row.expected;
+                << QString::fromLatin1(row.dataSet) << QString::fromLatin1(row.field) << row.expected
+                << QString::fromLatin1(row.rowField) << row.rowValue;
     }
     void figuresOfTheDay()
     {
         QFETCH(QString, dataSet);
         QFETCH(QString, field);
         QFETCH(double, expected);
+        QFETCH(QString, rowField);
+        QFETCH(double, rowValue);
         openAll(kDia);
         DataSet& d = m_day->module->dataSet(dataSet);
         d.open();
         QVERIFY(!d.isEmpty());
+        if (!rowField.isEmpty())
+            QVERIFY(d.locate(rowField, rowValue));
         QCOMPARE(std::round(d.fieldByName(field).asFloat() * 1e6) / 1e6, expected);
     }
 
