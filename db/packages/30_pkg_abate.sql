@@ -42,8 +42,7 @@ SELECT a.id_abate, a.id_unidade, a.data,
                                   WHERE pq.id_genero = eg.id_genero), 0) referencia
                   FROM velko_cst.abate_materia_prima am
                   JOIN velko_pec.especie_gado eg ON eg.id_especie_gado = am.id_genero
-                  JOIN velko_cst.base_custo b ON b.id_unidade = a.id_unidade
-                                 AND a.data BETWEEN b.data_inicial AND coalesce(b.data_final, a.data)
+                  JOIN velko_cst.base_custo b ON b.id_base_custo = (pkg_base_custo.base(a.id_unidade, a.data)).id_base_custo
                  WHERE am.id_abate = a.id_abate
                  GROUP BY eg.id_genero, b.id_base_custo, b.mod_abate, b.cif_abate) e) s ON true;
 
@@ -208,8 +207,7 @@ SELECT v.id_abate_preco, v.id_abate, v.id_unidade, v.data,
                                                 FROM pkg_abate.totais t2
                                                WHERE t2.id_unidade = p_id_unidade
                                                  AND t2.data BETWEEN p_data_inicial AND p_data_final) tt
-                                  JOIN velko_cst.base_custo b ON b.id_unidade = a.id_unidade
-                                 AND a.data BETWEEN b.data_inicial AND coalesce(b.data_final, a.data)
+                                  JOIN velko_cst.base_custo b ON b.id_base_custo = (pkg_base_custo.base(a.id_unidade, a.data)).id_base_custo
                                   JOIN velko_ven.produto pr ON pr.sequencial_produto = p.sequencial_produto
                                   LEFT JOIN velko_pcp.grupo g ON g.id_grupo = pr.id_grupo
                                   LEFT JOIN velko_pcp.familia f ON f.id_familia = g.id_familia

@@ -118,8 +118,7 @@ SELECT v.id_revenda_preco, v.id_revenda, v.id_unidade, v.data,
                           JOIN velko_cst.revenda_produto p ON p.id_revenda = rv.id_revenda
                           JOIN velko_cst.revenda_preco rp ON rp.id_revenda = p.id_revenda AND rp.sequencial_produto = p.sequencial_produto
                                                          AND rp.id_mercado IS NOT DISTINCT FROM p.id_mercado
-                          JOIN velko_cst.base_custo b ON b.id_unidade = rv.id_unidade
-                                 AND rv.data BETWEEN b.data_inicial AND coalesce(b.data_final, rv.data)
+                          JOIN velko_cst.base_custo b ON b.id_base_custo = (pkg_base_custo.base(rv.id_unidade, rv.data)).id_base_custo
                           JOIN velko_ven.produto pr ON pr.sequencial_produto = p.sequencial_produto
                           LEFT JOIN velko_mat.familia mf ON mf.codigo_familia = p.codigo_familia
                           LEFT JOIN velko_mat.grupo mg ON mg.codigo_familia = p.codigo_familia AND mg.codigo_grupo = p.codigo_grupo

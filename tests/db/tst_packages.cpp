@@ -182,6 +182,20 @@ private Q_SLOTS:
         QCOMPARE(r.value(0, 1).toString(), QStringLiteral("ABT"));
     }
 
+    // Where two parameter sets are valid on a record's day, every area reads its rows once, under
+    // the set that starts last (the one the generation takes): here a copy of the day's set
+    // without its market rates and exceptions, so no product pays taxes.
+    void overlappingParameterSetsTakeTheLatest()
+    {
+        m_db->exec(QStringLiteral(
+            "create temp table copia as select * from velko_cst.base_custo where id_base_custo = 10;"
+            "update copia set id_base_custo = 11, data_inicial = '2024-03-10';"
+            "insert into velko_cst.base_custo select * from copia"));
+        for (const auto& [area, product] : {std::pair{&kAbate, "1001"}, std::pair{&kProducao, "3001"},
+                                            std::pair{&kRevenda, "4001"}})
+            QCOMPARE(figure(*m_c, *area, QLatin1String(product), QStringLiteral("custo_impostos")), 0.0);
+    }
+
     // A new price moves revenue, the taxes and commission on it, and the result; never a cost.
     void savedPriceChangesRevenueAndResult_data()
     {
