@@ -100,11 +100,13 @@ LANGUAGE sql STABLE AS $$
                   WHERE i.id_unidade = p_id_unidade AND i.data BETWEEN p_data_inicial AND p_data_final)
 $$;
 
--- The rows themselves, as a plain query over the given production records: ppl_resultado hands
--- them out with a plan kept for the session, and a caller that needs a few columns (the
--- weighted-average cost) reads them from here, where the planner computes only those. The
--- records come as keys, so that every table is read through its record index whatever the
--- period, and each record takes the parameter set its generation used (pkg_base_custo.base).
+-- The rows themselves, as a plain query over the given production records of the unit whose
+-- day lies in the range (the range bounds the parameter sets looked at): ppl_resultado computes
+-- with it the rows of the records it does not keep yet (45_pkg_industrializado_resultado.sql),
+-- and a caller that needs a few columns (the weighted-average cost) reads them from here, where
+-- the planner computes only those. The records come as keys, so that every table is read through
+-- its record index whatever the period, and each record takes the parameter set its generation
+-- used (pkg_base_custo.base).
 -- The totals the figures are apportioned by (order and process, family) are taken before the
 -- descriptions and rates are joined, and each computed figure is evaluated once (OFFSET 0 keeps a
 -- level from being folded into the next, which would repeat its expressions wherever they are
@@ -112,7 +114,7 @@ $$;
 -- joined after them: the planner takes a key of a small table seen through the windows for a
 -- unique one, underestimates every later join and picks nested loops over the rates.
 CREATE FUNCTION pkg_industrializado.linhas_resultado(p_id_unidade numeric, p_data_inicial timestamp,
-                                                     p_data_final timestamp)
+                                                     p_data_final timestamp, p_registros numeric[])
 RETURNS SETOF pkg_industrializado.resultado
 LANGUAGE sql STABLE AS $$
 WITH
@@ -120,7 +122,7 @@ WITH
 materia_prima AS (
     SELECT mp.id_industrial, mp.id_ordem_producao, mp.id_processo, sum(round(mp.peso * mp.preco, 2)) valor
       FROM velko_cst.industrial_preco_mp mp
-     WHERE mp.id_industrial = ANY (pkg_industrializado.registros(p_id_unidade, p_data_inicial, p_data_final))
+     WHERE mp.id_industrial = ANY (p_registros)
      GROUP BY mp.id_industrial, mp.id_ordem_producao, mp.id_processo),
 -- Every product row of the records with its price, its order's raw material and the parameter
 -- set the record was generated under, and the totals of its order and process and of its
@@ -159,7 +161,7 @@ linha AS (
               LEFT JOIN materia_prima mo
                      ON mo.id_industrial = p.id_industrial AND mo.id_ordem_producao = p.id_ordem_producao
                     AND mo.id_processo IS NOT DISTINCT FROM p.id_processo
-             WHERE r.id_industrial = ANY (pkg_industrializado.registros(p_id_unidade, p_data_inicial, p_data_final))) p
+             WHERE r.id_industrial = ANY (p_registros)) p
     WINDOW familia AS (PARTITION BY p.k_industrial, p.k_familia),
            ordem AS (PARTITION BY p.k_industrial, p.k_familia, p.k_ordem, p.k_processo)),
 -- Production in elaboration of each family.
@@ -167,7 +169,7 @@ elaboracao AS (
     SELECT e.id_industrial, t.id_familia, sum(round(e.quantidade * e.valor_unitario, 2)) valor
       FROM velko_cst.industrial_produto_elaboracao e
       JOIN velko_pcp.tabela_pcp t ON t.id_tabela_pcp = e.id_ordem_producao
-     WHERE e.id_industrial = ANY (pkg_industrializado.registros(p_id_unidade, p_data_inicial, p_data_final))
+     WHERE e.id_industrial = ANY (p_registros)
      GROUP BY e.id_industrial, t.id_familia)
 SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
        v.tipo_grupo, v.descricao_grupo, v.descricao_subgrupo, v.linha, v.linha_producao,
@@ -300,24 +302,6 @@ SELECT v.id_industrial_preco, v.id_industrial, v.id_unidade, v.data,
         OFFSET 0) v
 $$;
 
-CREATE FUNCTION pkg_industrializado.ppl_resultado(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
-RETURNS SETOF pkg_industrializado.resultado
-LANGUAGE plpgsql STABLE
-SET plan_cache_mode = force_generic_plan
-SET work_mem = '64MB' -- a month of a large unit's rows is kept in memory, not written to a temporary file
-AS $$
-BEGIN
-    RETURN QUERY SELECT * FROM pkg_industrializado.linhas_resultado(p_id_unidade, p_data_inicial, p_data_final);
-END
-$$;
-
--- The same rows, read by the period summaries.
-CREATE FUNCTION pkg_industrializado.ppl_resultado_rel(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
-RETURNS SETOF pkg_industrializado.resultado
-LANGUAGE sql STABLE AS $$
-    SELECT * FROM pkg_industrializado.ppl_resultado(p_id_unidade, p_data_inicial, p_data_final)
-$$;
-
 -- Weighted average cost per kilogram of the products a unit consumes as raw material at
 -- average cost ("CMP"), on a day: the industrial cost over the weight of what the unit made of
 -- each product in the thirty days before; without such production, the product's last average
@@ -338,7 +322,8 @@ LANGUAGE sql STABLE AS $$
                     0)
       FROM unnest(p_produtos) u(produto)
       LEFT JOIN (SELECT r.sequencial_produto, round(sum(r.custo_industrial) / sum(r.peso), 4) custo
-                   FROM pkg_industrializado.linhas_resultado(p_id_unidade, p_data::date - 30, p_data::date - 1) r
+                   FROM pkg_industrializado.linhas_resultado(p_id_unidade, p_data::date - 30, p_data::date - 1,
+                            pkg_industrializado.registros(p_id_unidade, p_data::date - 30, p_data::date - 1)) r
                   WHERE r.sequencial_produto = ANY (p_produtos) AND r.peso > 0
                   GROUP BY r.sequencial_produto) pr ON pr.sequencial_produto = u.produto
 $$;

@@ -8,6 +8,7 @@
 #include "ClientDataSet.h"
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
+#include "FixtureDay.h"
 #include "Provider.h"
 #include "Query.h"
 #include "TestDatabase.h"
@@ -16,27 +17,7 @@
 
 namespace custos::test {
 
-inline const QDate kDia(2024, 3, 15);
 inline const QDate kDiaSemMovimento(2024, 3, 16);
-
-inline void generateDay(session::DBXConnection& connection, const QDateTime& moment)
-{
-    connection.execute(
-        QStringLiteral(
-            "BEGIN\n"
-            "velko_cst.pkg_base_custo.gera_log_custo(:id_unidade,:data_base,:atualiza_preco,:operacao,user,:data_processamento);\n"
-            "velko_cst.pkg_consumo.gera_consumo(:id_unidade, :data_base);\n"
-            "velko_cst.pkg_abate.integra(:id_unidade, :data_base, :atualiza_preco, :data_processamento);\n"
-            "velko_cst.pkg_industrializado.integra(:id_unidade, :data_base, :atualiza_preco, :data_processamento);\n"
-            "velko_cst.pkg_revenda.integra(:id_unidade, :data_base, :atualiza_preco);\n"
-            "END;"),
-        session::Params()
-            .setNumber(QStringLiteral("id_unidade"), 1)
-            .setDate(QStringLiteral("data_base"), kDia)
-            .setInteger(QStringLiteral("atualiza_preco"), 1)
-            .setText(QStringLiteral("operacao"), QStringLiteral("G"))
-            .setDateTime(QStringLiteral("data_processamento"), moment));
-}
 
 struct CatalogueDay
 {

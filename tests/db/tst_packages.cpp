@@ -26,6 +26,7 @@
 //    44.80 + 59.20 = 104.00; expenses 2.00 + 1.00 = 3.00; result 131.60.
 #include "DBXConnection.h"
 #include "DatabaseError.h"
+#include "FixtureDay.h"
 #include "TestDatabase.h"
 
 #include <QFile>
@@ -36,11 +37,11 @@
 using custos::session::DatabaseError;
 using custos::session::DBXConnection;
 using custos::session::Params;
+using custos::test::generateDay;
+using custos::test::kDia;
 using custos::test::TestDatabase;
 
 namespace {
-
-const QDate kDia(2024, 3, 15);
 
 struct Area
 {
@@ -57,34 +58,6 @@ const Area kProducao{"production", "velko_cst.pkg_industrializado.ppl_resultado"
                      "velko_cst.industrial_preco", "custo_industrial"};
 const Area kRevenda{"resale", "velko_cst.pkg_revenda.ppl_resultado", "id_revenda_preco", "velko_cst.revenda_preco",
                     "custo_revenda"};
-
-QString generationBlock()
-{
-    return QStringLiteral(
-        "BEGIN\n"
-        "velko_cst.pkg_base_custo.gera_log_custo(:id_unidade,:data_base,:atualiza_preco,:operacao,user,:data_processamento);\n"
-        "velko_cst.pkg_consumo.gera_consumo(:id_unidade, :data_base);\n"
-        "velko_cst.pkg_abate.integra(:id_unidade, :data_base, :atualiza_preco, :data_processamento);\n"
-        "velko_cst.pkg_industrializado.integra(:id_unidade, :data_base, :atualiza_preco, :data_processamento);\n"
-        "velko_cst.pkg_revenda.integra(:id_unidade, :data_base, :atualiza_preco);\n"
-        "END;");
-}
-
-Params generationParams(int capture, const QDateTime& moment)
-{
-    Params p;
-    p.setNumber(QStringLiteral("id_unidade"), 1)
-        .setDate(QStringLiteral("data_base"), kDia)
-        .setInteger(QStringLiteral("atualiza_preco"), capture)
-        .setText(QStringLiteral("operacao"), QStringLiteral("G"))
-        .setDateTime(QStringLiteral("data_processamento"), moment);
-    return p;
-}
-
-void generate(DBXConnection& c, int capture, const QDateTime& moment)
-{
-    c.execute(generationBlock(), generationParams(capture, moment));
-}
 
 // The figure of one product from a table function, rounded to cents.
 double figure(DBXConnection& c, const Area& area, const QString& product, const QString& column)
@@ -126,7 +99,7 @@ class TestPackages : public QObject
         m_db = std::make_unique<TestDatabase>();
         m_db->loadFixture(QStringLiteral("custo_dia.sql"));
         m_c = m_db->connect();
-        generate(*m_c, 1, m_primeira);
+        generateDay(*m_c, m_primeira, 1);
     }
 
     QString scalar(const QString& sql) const { return m_db->scalar(sql); }
@@ -241,7 +214,7 @@ private Q_SLOTS:
         QFETCH(double, liverPrice);
         QFETCH(int, undoable);
         m_db->exec(QStringLiteral("update velko_cst.abate_preco set preco = 12 where sequencial_produto = 101"));
-        generate(*m_c, capture, m_primeira.addSecs(3600));
+        generateDay(*m_c, m_primeira.addSecs(3600), capture);
         QCOMPARE(figure(*m_c, kAbate, QStringLiteral("1001"), QStringLiteral("preco")), liverPrice);
         QCOMPARE(scalar(undoableCaptures()).toInt(), undoable);
     }
@@ -251,7 +224,7 @@ private Q_SLOTS:
         m_db->exec(QStringLiteral("update velko_cst.abate_preco set preco = 12 where sequencial_produto = 101;"
                                   "update velko_cst.industrial_preco set preco = 65 where sequencial_produto = 120"));
         const QDateTime captura = m_primeira.addSecs(3600);
-        generate(*m_c, 1, captura);
+        generateDay(*m_c, captura, 1);
         QCOMPARE(figure(*m_c, kProducao, QStringLiteral("3001"), QStringLiteral("preco")), 60.0);
         m_c->execute(QStringLiteral("BEGIN\n"
                                     "velko_cst.pkg_abate.RESTAURAR_PRECO_MEDIO(:id_unidade, :data_base, :data_processamento);\n"
@@ -270,7 +243,7 @@ private Q_SLOTS:
         QCOMPARE(r.value(0, 0).toString(), QStringLiteral("GERENTE"));
         QCOMPARE(scalar(undoableCaptures()).toInt(), 0);
         // A later capture with nothing edited lists a new, undoable moment; the undone one stays gone.
-        generate(*m_c, 1, captura.addSecs(3600));
+        generateDay(*m_c, captura.addSecs(3600), 1);
         QCOMPARE(scalar(undoableCaptures()).toInt(), 1);
     }
 
@@ -297,12 +270,12 @@ private Q_SLOTS:
         QCOMPARE(scalar(QStringLiteral("select count(*) from velko_cst.revenda where data_fechamento is not null")),
                  QStringLiteral("1"));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, m_c->execute(fechar, p));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, generate(*m_c, 0, m_primeira.addSecs(60)));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, generateDay(*m_c, m_primeira.addSecs(60), 0));
         m_c->execute(reabrir, p);
         QCOMPARE(scalar(QStringLiteral("select count(*) from velko_cst.abate where data_fechamento is not null")),
                  QStringLiteral("0"));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, m_c->execute(reabrir, p));
-        generate(*m_c, 0, m_primeira.addSecs(120));
+        generateDay(*m_c, m_primeira.addSecs(120), 0);
         QCOMPARE(scalar(QStringLiteral("select string_agg(left(historico, 10), ',' order by id_log_custo) from velko_cst.log_custo")),
                  QStringLiteral("Geração do,Fechamento,Reabertura,Geração do"));
     }
@@ -356,13 +329,13 @@ private Q_SLOTS:
     {
         auto first = m_db->connect();
         DBXConnection::Transaction t(*first);
-        generate(*first, 1, m_primeira.addSecs(600));
+        generateDay(*first, m_primeira.addSecs(600), 1);
 
         QString secondError;
         QThread* second = QThread::create([this, &secondError] {
             try {
                 auto c = m_db->connect();
-                generate(*c, 1, m_primeira.addSecs(1200));
+                generateDay(*c, m_primeira.addSecs(1200), 1);
             } catch (const std::exception& e) {
                 secondError = QString::fromUtf8(e.what());
             }
