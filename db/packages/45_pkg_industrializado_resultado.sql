@@ -72,20 +72,27 @@ DECLARE
     v_registros numeric[] := pkg_industrializado.registros(p_id_unidade, p_data_inicial, p_data_final);
 BEGIN
     CALL pkg_industrializado.guarda_resultado(p_id_unidade, p_data_inicial, p_data_final, v_registros);
+    -- One statement, so that the kept rows and the records without them are seen at one moment.
+    -- The records without kept rows reach the computation as a column, not as a subquery in its
+    -- arguments, so that the planner inlines it (and this plan is made once for the session).
     RETURN QUERY
         SELECT g.* FROM pkg_industrializado.resultado_guardado g WHERE g.id_industrial = ANY (v_registros)
         UNION ALL
-        SELECT * FROM pkg_industrializado.linhas_resultado(p_id_unidade, p_data_inicial, p_data_final,
-                        ARRAY(SELECT r FROM unnest(v_registros) r
-                               WHERE NOT EXISTS (SELECT 1 FROM pkg_industrializado.registro_guardado k
-                                                  WHERE k.id_industrial = r)));
+        SELECT l.*
+          FROM (SELECT ARRAY(SELECT r FROM unnest(v_registros) r
+                              WHERE NOT EXISTS (SELECT 1 FROM pkg_industrializado.registro_guardado k
+                                                 WHERE k.id_industrial = r)) registros) f
+         CROSS JOIN LATERAL pkg_industrializado.linhas_resultado(p_id_unidade, p_data_inicial, p_data_final,
+                                                                 f.registros) l;
 END
 $$;
 
--- The same rows, read by the period summaries.
+-- The same rows, read by the period summaries. Stable, although ppl_resultado may keep rows on
+-- the way (which changes nothing it returns), so that the planner folds this call into the
+-- caller's instead of handing the rows over twice.
 CREATE FUNCTION pkg_industrializado.ppl_resultado_rel(p_id_unidade numeric, p_data_inicial timestamp, p_data_final timestamp)
 RETURNS SETOF pkg_industrializado.resultado
-LANGUAGE sql AS $$
+LANGUAGE sql STABLE AS $$
     SELECT * FROM pkg_industrializado.ppl_resultado(p_id_unidade, p_data_inicial, p_data_final)
 $$;
 
