@@ -90,7 +90,8 @@ private Q_SLOTS:
         QTest::newRow("process outside the totals")
             << QStringLiteral("update velko_pcp.processo set gerar_resultado_custo = 0 where id_processo = 300");
         QTest::newRow("writer in repeatable read")
-            << QStringLiteral("begin isolation level repeatable read;") + kPrecoAlcatra + QStringLiteral(";commit");
+            << QStringLiteral("begin isolation level repeatable read; set local role velko_user;") + kPrecoAlcatra
+                   + QStringLiteral(";commit");
     }
     void readsFollowEveryChange()
     {
