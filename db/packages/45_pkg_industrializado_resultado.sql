@@ -1,8 +1,8 @@
 -- Package pkg_industrializado, continued: the product rows handed out by ppl_resultado, kept
 -- per production record once computed.
 --
--- A month of a large unit is some 8,000 rows of a hundred computed columns: computing them takes
--- a tenth of a second and more on every read, while reading them back takes a tenth of that.
+-- A month of a large unit is some 10,000 rows of a hundred computed columns: computing them takes
+-- well over a tenth of a second on every read, reading them back a seventh of that.
 -- So the first read of a record stores its rows, later reads hand the stored rows out, and every
 -- change to anything the rows are computed from drops the stored rows of the records it bears
 -- on, in the same transaction: a read sees either stored rows that equal what it would compute,
@@ -52,10 +52,11 @@ BEGIN
        OR NOT pg_try_advisory_xact_lock_shared(pkg_industrializado.chave_guarda(p_id_unidade)) THEN
         RETURN;
     END IF;
-    -- A record another read is keeping waits for it here, and is then left to it.
+    -- A record another read is keeping waits for it here, and is then left to it; in the order of
+    -- the keys, so that two reads never wait for each other.
     WITH novos AS (
         INSERT INTO pkg_industrializado.registro_guardado (id_industrial)
-        SELECT r FROM unnest(p_registros) r
+        SELECT r FROM unnest(p_registros) r ORDER BY r
         ON CONFLICT DO NOTHING
         RETURNING id_industrial)
     SELECT array_agg(id_industrial) INTO v_novos FROM novos;
