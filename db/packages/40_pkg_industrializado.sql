@@ -582,6 +582,9 @@ BEGIN
     IF NOT EXISTS (SELECT 1 FROM velko_cst.industrial_produto WHERE id_industrial = v_id)
        AND NOT EXISTS (SELECT 1 FROM velko_cst.industrial_produto_elaboracao WHERE id_industrial = v_id) THEN
         CALL pkg_industrializado.remove(v_id);
+    ELSE
+        -- the day and its month are read next: their reads find the day's rows kept
+        CALL pkg_industrializado.guarda_resultado(p_id_unidade, v_dia, v_dia, ARRAY[v_id]);
     END IF;
 END
 $$;

@@ -3,10 +3,10 @@
 --
 -- A month of a large unit is some 10,000 rows of a hundred computed columns: computing them takes
 -- well over a tenth of a second on every read, reading them back a seventh of that.
--- So the first read of a record stores its rows, later reads hand the stored rows out, and every
--- change to anything the rows are computed from drops the stored rows of the records it bears
--- on, in the same transaction: a read sees either stored rows that equal what it would compute,
--- or none, and then computes them. What is kept is never a figure of its own: dropping all of it
+-- So the generation of a record, or else its first read, stores its rows, later reads hand the
+-- stored rows out, and every change to anything the rows are computed from drops the stored rows
+-- of the records it bears on, in the same transaction: a read sees either stored rows that equal
+-- what it would compute, or none, and then computes them. What is kept is never a figure of its own: dropping all of it
 -- at any moment loses nothing.
 --
 --   registro_guardado     the records whose rows are kept (a record may have none)
