@@ -250,6 +250,7 @@ DECLARE
     v_dia date := p_data::date;
     v_captura boolean := coalesce(p_atualiza_preco, 0) = 1;
     v_momento timestamp := coalesce(p_data_processamento, localtimestamp(0));
+    v_sem_produto numeric[];
     r record;
 BEGIN
     b := pkg_base_custo.base_obrigatoria(p_id_unidade, p_data);
@@ -357,13 +358,14 @@ BEGIN
        AND ap.id_mercado IS NOT DISTINCT FROM p.id_mercado
        AND ap.id_contrato IS NOT DISTINCT FROM p.id_contrato
        AND ap.id_ordem_producao IS NOT DISTINCT FROM p.id_ordem_producao::text;
-    DELETE FROM velko_cst.abate_preco_historico h
-     USING velko_cst.abate_preco ap
-     WHERE h.id_abate_preco = ap.id_abate_preco AND ap.id_abate = v_id
-       AND NOT EXISTS (SELECT 1 FROM velko_cst.abate_produto p WHERE p.id_abate_preco = ap.id_abate_preco);
-    DELETE FROM velko_cst.abate_preco ap
-     WHERE ap.id_abate = v_id
-       AND NOT EXISTS (SELECT 1 FROM velko_cst.abate_produto p WHERE p.id_abate_preco = ap.id_abate_preco);
+    -- Price rows no product refers to any more go, with their history; by index, as in
+    -- pkg_industrializado.atualiza_precos.
+    v_sem_produto := ARRAY(SELECT ap.id_abate_preco FROM velko_cst.abate_preco ap
+                            WHERE ap.id_abate = v_id
+                              AND NOT EXISTS (SELECT 1 FROM velko_cst.abate_produto p
+                                               WHERE p.id_abate = v_id AND p.id_abate_preco = ap.id_abate_preco));
+    DELETE FROM velko_cst.abate_preco_historico h WHERE h.id_abate_preco = ANY (v_sem_produto);
+    DELETE FROM velko_cst.abate_preco ap WHERE ap.id_abate_preco = ANY (v_sem_produto);
 
     CREATE TEMP TABLE IF NOT EXISTS tmp_preco_capturado (
         id_ordem_producao numeric, sequencial_produto numeric, id_mercado numeric, id_contrato numeric,
@@ -390,8 +392,8 @@ BEGIN
     IF v_captura THEN
         -- The prices about to be overwritten go to the history, undoable by this moment.
         DELETE FROM velko_cst.abate_preco_historico h
-         USING velko_cst.abate_preco ap
-         WHERE ap.id_abate = v_id AND h.id_abate_preco_historico = ap.id_abate_preco_historico;
+         WHERE h.id_abate_preco_historico = ANY (ARRAY(SELECT ap.id_abate_preco_historico FROM velko_cst.abate_preco ap
+                                                        WHERE ap.id_abate = v_id));
         INSERT INTO velko_cst.abate_preco_historico
                (id_abate_preco_historico, id_unidade, data_historico, data_geracao_custo, usuario_historico,
                 id_abate_preco, preco, preco_original, preco_data_inicial, preco_data_final)

@@ -601,6 +601,7 @@ DECLARE
     v_inicio_receita date;
     v_receita_inicial timestamp;
     v_receita_final timestamp;
+    v_sem_produto numeric[];
 BEGIN
     UPDATE velko_cst.industrial_produto p
        SET id_industrial_preco = ip.id_industrial_preco
@@ -611,13 +612,17 @@ BEGIN
        AND ip.id_contrato IS NOT DISTINCT FROM p.id_contrato
        AND ip.id_ordem_producao IS NOT DISTINCT FROM p.id_ordem_producao
        AND ip.id_processo IS NOT DISTINCT FROM p.id_processo;
-    DELETE FROM velko_cst.ind_preco_historico h
-     USING velko_cst.industrial_preco ip
-     WHERE h.id_industrial_preco = ip.id_industrial_preco AND ip.id_industrial = p_id_industrial
-       AND NOT EXISTS (SELECT 1 FROM velko_cst.industrial_produto p WHERE p.id_industrial_preco = ip.id_industrial_preco);
-    DELETE FROM velko_cst.industrial_preco ip
-     WHERE ip.id_industrial = p_id_industrial
-       AND NOT EXISTS (SELECT 1 FROM velko_cst.industrial_produto p WHERE p.id_industrial_preco = ip.id_industrial_preco);
+    -- Price rows no product refers to any more go, with their history. The keys are gathered
+    -- first and every delete goes by index: the planner cannot know a new record's row count
+    -- until the table is analysed again, and a plan made for one row would scan a whole table
+    -- once per price row.
+    v_sem_produto := ARRAY(SELECT ip.id_industrial_preco FROM velko_cst.industrial_preco ip
+                            WHERE ip.id_industrial = p_id_industrial
+                              AND NOT EXISTS (SELECT 1 FROM velko_cst.industrial_produto p
+                                               WHERE p.id_industrial = p_id_industrial
+                                                 AND p.id_industrial_preco = ip.id_industrial_preco));
+    DELETE FROM velko_cst.ind_preco_historico h WHERE h.id_industrial_preco = ANY (v_sem_produto);
+    DELETE FROM velko_cst.industrial_preco ip WHERE ip.id_industrial_preco = ANY (v_sem_produto);
 
     CREATE TEMP TABLE IF NOT EXISTS tmp_preco_industrial (
         id_ordem_producao numeric, id_processo numeric, sequencial_produto numeric, id_mercado numeric,
@@ -643,8 +648,8 @@ BEGIN
 
     IF p_captura THEN
         DELETE FROM velko_cst.ind_preco_historico h
-         USING velko_cst.industrial_preco ip
-         WHERE ip.id_industrial = p_id_industrial AND h.id_ind_preco_historico = ip.id_ind_preco_historico;
+         WHERE h.id_ind_preco_historico = ANY (ARRAY(SELECT ip.id_ind_preco_historico FROM velko_cst.industrial_preco ip
+                                                      WHERE ip.id_industrial = p_id_industrial));
         INSERT INTO velko_cst.ind_preco_historico
                (id_ind_preco_historico, id_unidade, data_historico, data_geracao_custo, usuario_historico,
                 id_industrial_preco, preco, preco_original, preco_data_inicial, preco_data_final)

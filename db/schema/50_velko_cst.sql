@@ -305,7 +305,8 @@ CREATE TABLE velko_cst.abate_produto (
     valor_cif           numeric(18,4),
     valor_embalagem     numeric(18,4)
 );
-CREATE INDEX abate_produto_abate ON velko_cst.abate_produto (id_abate);
+-- with the price row: the generation finds a record's price rows no product refers to any more
+CREATE INDEX abate_produto_abate ON velko_cst.abate_produto (id_abate, id_abate_preco);
 
 -- The carcass quarters of the day's slaughter per species.
 CREATE TABLE velko_cst.abate_quartos (
@@ -356,6 +357,7 @@ CREATE TABLE velko_cst.abate_preco_historico (
     preco_data_final         oracle.date
 );
 CREATE INDEX abate_preco_historico_dia ON velko_cst.abate_preco_historico (id_unidade, data_geracao_custo);
+CREATE INDEX abate_preco_historico_preco ON velko_cst.abate_preco_historico (id_abate_preco);
 
 -- The sales behind a slaughter product's average price.
 CREATE TABLE velko_cst.abate_preco_receita (
@@ -413,7 +415,8 @@ CREATE TABLE velko_cst.industrial_produto (
     valor_elaboracao      numeric(18,4),
     gerar_resultado_custo numeric(1) NOT NULL DEFAULT 1
 );
-CREATE INDEX industrial_produto_industrial ON velko_cst.industrial_produto (id_industrial);
+-- with the price row, as abate_produto_abate
+CREATE INDEX industrial_produto_industrial ON velko_cst.industrial_produto (id_industrial, id_industrial_preco);
 
 -- The raw material consumed on the day, per production order and process.
 CREATE TABLE velko_cst.industrial_mp (
@@ -523,6 +526,7 @@ CREATE TABLE velko_cst.ind_preco_historico (
     preco_data_final       oracle.date
 );
 CREATE INDEX ind_preco_historico_dia ON velko_cst.ind_preco_historico (id_unidade, data_geracao_custo);
+CREATE INDEX ind_preco_historico_preco ON velko_cst.ind_preco_historico (id_industrial_preco);
 
 -- Materials consumed per production table (or production order) and product, with the unit
 -- cost; id_ordem_venda: the sales order the production was made for, if any.
