@@ -3,6 +3,7 @@
 --
 --   integra(unit, day, capture, moment)          rebuilds the period's production results
 --   ppl_resultado / ppl_resultado_rel(unit, first, last)   products with revenue, costs, result
+--                                                (kept per record: 45_pkg_industrializado_resultado.sql)
 --   ppl_materia_prima(unit, first, last)         raw materials consumed, with their prices
 --   atualiza_custo_medio_mp(unit, family, day)   reprices the family's weighted-average raw material
 --   restaurar_preco_medio(unit, day, moment)     undoes the price capture made at that moment
