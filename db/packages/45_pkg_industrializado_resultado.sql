@@ -125,6 +125,15 @@ BEGIN
         TRUNCATE pkg_industrializado.resultado_guardado, pkg_industrializado.registro_guardado;
         RETURN NULL;
     END IF;
+    IF TG_ARGV[0] = 'industrial' AND TG_OP = 'UPDATE' THEN
+        -- closing, reopening and warnings change other columns: only a record's unit and day bear
+        -- on its rows
+        v_linhas := '(SELECT id_unidade, id_industrial, data FROM novas
+                      EXCEPT SELECT id_unidade, id_industrial, data FROM antigas)
+                     UNION ALL
+                     (SELECT id_unidade, id_industrial, data FROM antigas
+                      EXCEPT SELECT id_unidade, id_industrial, data FROM novas)';
+    END IF;
     IF TG_OP = 'TRUNCATE' OR TG_ARGV[0] = 'cadastro' THEN
         PERFORM pg_advisory_xact_lock(pkg_industrializado.chave_guarda(0));
         DELETE FROM pkg_industrializado.resultado_guardado;

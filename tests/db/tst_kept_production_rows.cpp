@@ -74,6 +74,7 @@ private Q_SLOTS:
                               " id_produto, tipo, quantidade, valor_unitario)"
                               " select id_industrial, 1000, 110, 'M', 10, 5 from velko_cst.industrial");
         QTest::newRow("record removed") << QStringLiteral("delete from velko_cst.industrial");
+        QTest::newRow("record moved to another day") << QStringLiteral("update velko_cst.industrial set data = '2024-03-14'");
         QTest::newRow("products emptied") << QStringLiteral("truncate velko_cst.industrial_produto");
         QTest::newRow("parameter set rate")
             << QStringLiteral("update velko_cst.base_custo set mod_desossa = 0.35, administrativo = 0.07");
@@ -116,10 +117,19 @@ private Q_SLOTS:
         QCOMPARE(after, scalar(kCalculadas));
     }
 
-    // Other systems update their description tables all day: columns the rows do not read drop nothing.
+    // Columns the rows do not read drop nothing: other systems update their tables all day, and
+    // the day is closed and reopened.
+    void unreadColumnsDropNothing_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("order status") << QStringLiteral("update velko_pcp.tabela_pcp set situacao = 'F'");
+        QTest::newRow("day closed") << QStringLiteral(
+            "update velko_cst.industrial set data_fechamento = '2024-03-16', usuario_fechamento = 'GERENTE'");
+    }
     void unreadColumnsDropNothing()
     {
-        m_db->exec(QStringLiteral("update velko_pcp.tabela_pcp set situacao = 'F'"));
+        QFETCH(QString, change);
+        m_db->exec(change);
         QCOMPARE(scalar(kGuardados), QStringLiteral("1"));
     }
 
