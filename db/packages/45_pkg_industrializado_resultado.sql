@@ -140,20 +140,19 @@ BEGIN
         DELETE FROM pkg_industrializado.registro_guardado;
         RETURN NULL;
     END IF;
-    v_registros := CASE TG_ARGV[0]
-        WHEN 'industrial' THEN 'SELECT l.id_unidade, l.id_industrial FROM (%s) l'
-        WHEN 'registro' THEN
-            'SELECT r.id_unidade, r.id_industrial FROM velko_cst.industrial r
-              WHERE r.id_industrial IN (SELECT l.id_industrial FROM (%s) l)'
-        WHEN 'base_custo' THEN
-            'SELECT r.id_unidade, r.id_industrial FROM (%s) b
-               JOIN velko_cst.industrial r ON r.id_unidade = b.id_unidade
-                AND r.data::date BETWEEN b.data_inicial AND coalesce(b.data_final, r.data::date)'
-        WHEN 'parametros' THEN
-            'SELECT r.id_unidade, r.id_industrial FROM velko_cst.base_custo b
-               JOIN velko_cst.industrial r ON r.id_unidade = b.id_unidade
-                AND r.data::date BETWEEN b.data_inicial AND coalesce(b.data_final, r.data::date)
-              WHERE b.id_base_custo IN (SELECT l.id_base_custo FROM (%s) l)' END;
+    -- Rows of a record's tables stand for their record, rows of a set's tables for their set.
+    IF TG_ARGV[0] = 'registro' THEN
+        v_linhas := format('SELECT r.* FROM velko_cst.industrial r
+                             WHERE r.id_industrial IN (SELECT l.id_industrial FROM (%s) l)', v_linhas);
+    ELSIF TG_ARGV[0] = 'parametros' THEN
+        v_linhas := format('SELECT b.* FROM velko_cst.base_custo b
+                             WHERE b.id_base_custo IN (SELECT l.id_base_custo FROM (%s) l)', v_linhas);
+    END IF;
+    v_registros := CASE WHEN TG_ARGV[0] IN ('industrial', 'registro')
+        THEN 'SELECT l.id_unidade, l.id_industrial FROM (%s) l'
+        ELSE 'SELECT r.id_unidade, r.id_industrial FROM (%s) b
+                JOIN velko_cst.industrial r ON r.id_unidade = b.id_unidade
+                 AND r.data::date BETWEEN b.data_inicial AND coalesce(b.data_final, r.data::date)' END;
     EXECUTE format('SELECT array_agg(DISTINCT x.id_unidade), array_agg(DISTINCT x.id_industrial) FROM (%s) x',
                    format(v_registros, v_linhas))
        INTO v_unidades, v_ids;
@@ -177,7 +176,6 @@ DECLARE
     t record;
     v_novas text;
     v_antigas text;
-    v_ambas text;
 BEGIN
     FOR t IN SELECT * FROM (VALUES
         ('velko_cst.industrial', 'industrial', NULL),
@@ -202,20 +200,19 @@ BEGIN
         v(tabela, origem, colunas)
     LOOP
         -- the changed rows are needed only to find the records they bear on
-        v_novas := CASE WHEN t.origem <> 'cadastro' THEN ' REFERENCING NEW TABLE AS novas' ELSE '' END;
-        v_antigas := CASE WHEN t.origem <> 'cadastro' THEN ' REFERENCING OLD TABLE AS antigas' ELSE '' END;
-        v_ambas := CASE WHEN t.origem <> 'cadastro' THEN ' REFERENCING NEW TABLE AS novas OLD TABLE AS antigas' ELSE '' END;
+        v_novas := CASE WHEN t.origem <> 'cadastro' THEN ' NEW TABLE AS novas' END;
+        v_antigas := CASE WHEN t.origem <> 'cadastro' THEN ' OLD TABLE AS antigas' END;
         IF t.colunas IS NULL THEN
             EXECUTE format('CREATE TRIGGER descarta_resultado_i AFTER INSERT ON %s%s'
                            ' FOR EACH STATEMENT EXECUTE FUNCTION pkg_industrializado.descarta_resultado(%L)',
-                           t.tabela, v_novas, t.origem);
+                           t.tabela, ' REFERENCING' || v_novas, t.origem);
         END IF;
         EXECUTE format('CREATE TRIGGER descarta_resultado_u AFTER UPDATE %s ON %s%s'
                        ' FOR EACH STATEMENT EXECUTE FUNCTION pkg_industrializado.descarta_resultado(%L)',
-                       'OF ' || t.colunas, t.tabela, v_ambas, t.origem);
+                       'OF ' || t.colunas, t.tabela, ' REFERENCING' || v_novas || v_antigas, t.origem);
         EXECUTE format('CREATE TRIGGER descarta_resultado_d AFTER DELETE ON %s%s'
                        ' FOR EACH STATEMENT EXECUTE FUNCTION pkg_industrializado.descarta_resultado(%L)',
-                       t.tabela, v_antigas, t.origem);
+                       t.tabela, ' REFERENCING' || v_antigas, t.origem);
         EXECUTE format('CREATE TRIGGER descarta_resultado_t AFTER TRUNCATE ON %s'
                        ' FOR EACH STATEMENT EXECUTE FUNCTION pkg_industrializado.descarta_resultado(%L)',
                        t.tabela, t.origem);
