@@ -1,7 +1,7 @@
 #include "Startup.h"
 
 #include "DataModule_Custo.h"
-#include "ErrorDisplayApplication.h"
+#include "ErrorDisplay.h"
 #include "Global_Library.h"
 #include "TF_LogCusto.h"
 #include "TF_Menu.h"
@@ -27,7 +27,7 @@ int runCustos(const QString& programFolder)
     try {
         F_login->loadSettings(QDir(programFolder).filePath(QStringLiteral("velko.ini")));
     } catch (const ConfigurationError& error) {
-        ui::ErrorDisplayApplication::showError(error);
+        ui::showError(error);
         return 1;
     }
     if (F_login->exec() != QDialog::Accepted)

@@ -39,7 +39,7 @@ void checkResult(PGconn* conn, const PGresult* res)
     QString message = primary ? QString::fromUtf8(primary) : serverReason(PQresultErrorMessage(res));
     if (message.isEmpty())
         message = serverReason(PQerrorMessage(conn));
-    throw DatabaseError(message, state ? QString::fromLatin1(state) : QString());
+    raiseDatabaseError(message, state ? QString::fromLatin1(state) : QString());
 }
 
 void raiseConnectionError(PGconn* conn)

@@ -1,7 +1,6 @@
 #include "ErrorDisplayApplication.h"
 
-#include "DatabaseError.h"
-#include "MessageBox.h"
+#include "ErrorDisplay.h"
 
 namespace custos::ui {
 
@@ -9,19 +8,13 @@ ErrorDisplayApplication::ErrorDisplayApplication(int& argc, char** argv) : QAppl
 
 bool ErrorDisplayApplication::notify(QObject* receiver, QEvent* event)
 {
+    // The last net: operations catch their own errors where they start.
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        showError(error);
+        ui::showError(error, activeWindow());
         return true;
     }
-}
-
-void ErrorDisplayApplication::showError(const std::exception& error)
-{
-    const auto* database = dynamic_cast<const session::DatabaseError*>(&error);
-    const QString text = database ? database->message() : QString::fromUtf8(error.what());
-    showMessage(MessageType::Error, MessageButtons::Ok, text, activeWindow());
 }
 
 } // namespace custos::ui

@@ -4,7 +4,6 @@
 // application title, a stop icon, the error's text and OK; the program then goes on.
 
 #include <QApplication>
-#include <exception>
 
 namespace custos::ui {
 
@@ -15,9 +14,6 @@ public:
     ErrorDisplayApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
-
-    // Shows one error the way the display shows it (also for errors caught outside handlers).
-    static void showError(const std::exception& error);
 };
 
 } // namespace custos::ui
