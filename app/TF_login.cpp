@@ -1,5 +1,6 @@
 #include "TF_login.h"
 
+#include "ErrorDisplay.h"
 #include "Global_Library.h"
 #include "KeyPreview.h"
 #include "MessageBox.h"
@@ -163,7 +164,7 @@ TF_login::TF_login(session::Global_Library& library, dayproc::TF_Menu& menu, QWi
     m_bLogin = button(QStringLiteral("b_login"), QStringLiteral("&Login"), kFieldLeft + kFieldWidth - 190);
     m_bCancela =
         button(QStringLiteral("b_cancela"), QStringLiteral("&Cancela"), kFieldLeft + kFieldWidth - 90);
-    connect(m_bLogin, &QPushButton::clicked, this, &TF_login::b_loginClick);
+    connect(m_bLogin, &QPushButton::clicked, this, ui::guardedSlot(this, &TF_login::b_loginClick));
     connect(m_bCancela, &QPushButton::clicked, this, &TF_login::b_cancelaClick);
 
     new ui::KeyPreview(this, [this](QKeyEvent* key) { return previewKey(key); });
@@ -192,7 +193,7 @@ bool TF_login::previewKey(QKeyEvent* key)
     if (!ui::isEnterKey(key))
         return false;
     if (m_edSenha->hasFocus())
-        b_loginClick();
+        ui::guarded(this, [this] { b_loginClick(); });
     if (isVisible())
         focusNextPrevChild(true);
     return true;

@@ -1,5 +1,7 @@
 #include "TF_Menu.h"
 
+#include "ErrorDisplay.h"
+
 #include "ClickLabel.h"
 #include "DBLabel.h"
 #include "DataModule_Custo.h"
@@ -62,13 +64,16 @@ TF_Menu::TF_Menu(QWidget* parent) : QMainWindow(parent), m_bindings(std::make_un
     layout->addWidget(m_Panel129);
     setCentralWidget(central);
 
-    connect(m_PageControl_Menu, &QTabWidget::currentChanged, this, &TF_Menu::AjustaLayout);
-    connect(m_PlannerCalendar1, &PlannerCalendar::daySelected, this, &TF_Menu::PlannerCalendar1DaySelect);
-    connect(m_producao->cbTipoProcesso(), &QComboBox::currentIndexChanged, this, &TF_Menu::FiltraTipoProcesso);
-    connect(m_abateBovinos->Label38(), &ClickLabel::clicked, this, &TF_Menu::Label38Click);
-    connect(m_abateSuinos->Label44(), &ClickLabel::clicked, this, &TF_Menu::Label44Click);
-    connect(m_producao, &TabProducao::familyClicked, this, &TF_Menu::DBText30Click);
-    connect(m_revenda, &TabRevenda::groupClicked, this, &TF_Menu::DBText21Click);
+    // Each signal starts an operation: its errors are shown where it starts.
+    connect(m_PageControl_Menu, &QTabWidget::currentChanged, this, ui::guardedSlot(this, &TF_Menu::AjustaLayout));
+    connect(m_PlannerCalendar1, &PlannerCalendar::daySelected, this,
+            ui::guardedSlot(this, &TF_Menu::PlannerCalendar1DaySelect));
+    connect(m_producao->cbTipoProcesso(), &QComboBox::currentIndexChanged, this,
+            ui::guardedSlot(this, &TF_Menu::FiltraTipoProcesso));
+    connect(m_abateBovinos->Label38(), &ClickLabel::clicked, this, ui::guardedSlot(this, &TF_Menu::Label38Click));
+    connect(m_abateSuinos->Label44(), &ClickLabel::clicked, this, ui::guardedSlot(this, &TF_Menu::Label44Click));
+    connect(m_producao, &TabProducao::familyClicked, this, ui::guardedSlot(this, &TF_Menu::DBText30Click));
+    connect(m_revenda, &TabRevenda::groupClicked, this, ui::guardedSlot(this, &TF_Menu::DBText21Click));
 }
 
 TF_Menu::~TF_Menu() = default;
@@ -153,13 +158,13 @@ void TF_Menu::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        ui::guarded(this, [this] { FormShow(); });
 }
 
 void TF_Menu::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    AjustaLayout();
+    ui::guarded(this, [this] { AjustaLayout(); });
 }
 
 session::DBXConnection& TF_Menu::connection() const

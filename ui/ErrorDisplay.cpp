@@ -7,11 +7,16 @@
 
 namespace custos::ui {
 
-void showError(const std::exception& error, QWidget* parent)
+QString errorText(const std::exception& error)
 {
     const auto* database = dynamic_cast<const session::DatabaseError*>(&error);
-    const QString text = database ? database->userText() : QString::fromUtf8(error.what());
-    showMessage(MessageType::Error, MessageButtons::Ok, text, parent ? parent : QApplication::activeWindow());
+    return database ? database->userText() : QString::fromUtf8(error.what());
+}
+
+void showError(const std::exception& error, QWidget* parent)
+{
+    showMessage(MessageType::Error, MessageButtons::Ok, errorText(error),
+                parent ? parent : QApplication::activeWindow());
 }
 
 } // namespace custos::ui

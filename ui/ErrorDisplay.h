@@ -3,11 +3,16 @@
 // handler, a dataset event. The operation is abandoned and the error shown in a modal box with
 // the application title, a stop icon and the error's text; the program goes on.
 
+#include <QString>
 #include <exception>
 
 class QWidget;
 
 namespace custos::ui {
+
+// The text the display shows for an error (for a database error, the Portuguese sentence of
+// its kind above the server's message).
+QString errorText(const std::exception& error);
 
 void showError(const std::exception& error, QWidget* parent = nullptr);
 
@@ -22,6 +27,14 @@ bool guarded(QWidget* parent, Body&& body)
         showError(error, parent);
         return false;
     }
+}
+
+// A slot that runs a window's member function as an operation of its own: what the member
+// throws is shown over the window and the program goes on.
+template <typename Window, typename Result, typename... Args>
+auto guardedSlot(Window* window, Result (Window::*member)(Args...))
+{
+    return [window, member](Args... args) { guarded(window, [&] { (window->*member)(args...); }); };
 }
 
 } // namespace custos::ui

@@ -2,6 +2,7 @@
 // database): grouped sums, price edits saved through the dataset's post, a post refused by the
 // dataset's rule, and a read-only dataset that never enters edit mode.
 
+#include "DatabaseError.h"
 #include "../data/PriceFixture.h"
 
 #include <DataError.h>
@@ -120,6 +121,22 @@ private Q_SLOTS:
         QVERIFY(cds().state() == data::DataSet::State::Edit);
         QCOMPARE(cds().fieldByName("PRECO").asFloat(), 150.0);
         QCOMPARE(storedPrice(1), QString("10.25"));
+    }
+
+    // A dataset event of the post (the save rule) refused by the server: the grid shows the
+    // sentence over the server's message and goes on.
+    void saveRefusedByTheServerIsShown()
+    {
+        custos::ui::ScopedMessageHook answer([](auto, auto, const QString&) { return custos::ui::MessageResult::Ok; });
+        cds().setAfterPost([](data::DataSet&) {
+            custos::session::raiseDatabaseError(QStringLiteral("permission denied for table abate_preco"),
+                                                QStringLiteral("42501"));
+        });
+        typePrice(1, "12");
+        cds().setAfterPost({});
+        QCOMPARE(m_errors, QStringList{"Permissão negada para esta operação.\rpermission denied for table abate_preco"});
+        typePrice(2, "21"); // the grid goes on editing
+        QCOMPARE(m_errors.size(), 1);
     }
 
     void readOnlyDatasetIsNotEdited()

@@ -2,6 +2,7 @@
 // application-wide error display.
 
 #include "DatabaseError.h"
+#include "ErrorDisplay.h"
 #include "ErrorDisplayApplication.h"
 #include "MessageBox.h"
 #include "SearchComponent.h"
@@ -38,6 +39,20 @@ public:
     void clearFilter() override { ++clears; }
     int searches = 0;
     int clears = 0;
+};
+
+// A window whose operation fails the way a refused statement does.
+class FailingWindow : public QWidget
+{
+public:
+    void operation()
+    {
+        ++runs;
+        throw custos::session::DatabaseError(QStringLiteral("permission denied for table abate_preco"),
+                                             QStringLiteral("42501"),
+                                             custos::session::DatabaseError::summaryOf(QStringLiteral("42501")));
+    }
+    int runs = 0;
 };
 
 bool showAndActivate(QWidget& window)
@@ -156,6 +171,50 @@ private Q_SLOTS:
         QCOMPARE(text, QStringLiteral("Dias abertos:\n01/03/2024\nmais..."));
         QCOMPARE(title, QStringLiteral("Varnelle CUSTOS"));
         QCOMPARE(icon, QMessageBox::Question);
+    }
+
+    // Operations catch their errors where they start, whatever started them; the display shows
+    // the Portuguese sentence over the server's message, and the program goes on.
+    void operationErrorsReachTheDisplay_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("click") << QStringLiteral("click");
+        QTest::newRow("timer") << QStringLiteral("timer");
+        QTest::newRow("key") << QStringLiteral("key");
+    }
+    void operationErrorsReachTheDisplay()
+    {
+        QFETCH(QString, entry);
+        QList<Shown> shown;
+        ScopedMessageHook hook([&](MessageType type, MessageButtons buttons, const QString& text) {
+            shown.append({type, buttons, text});
+            return MessageResult::Ok;
+        });
+        FailingWindow window;
+        auto* button = new QPushButton(QStringLiteral("falha"), &window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(button);
+        connect(button, &QPushButton::clicked, &window, guardedSlot(&window, &FailingWindow::operation));
+        auto* shortcut = new QAction(&window);
+        shortcut->setShortcut(QKeySequence(Qt::Key_F5));
+        window.addAction(shortcut);
+        connect(shortcut, &QAction::triggered, &window, guardedSlot(&window, &FailingWindow::operation));
+        QVERIFY(showAndActivate(window));
+
+        for (int run = 1; run <= 2; ++run) {
+            if (entry == QLatin1String("click"))
+                QTest::mouseClick(button, Qt::LeftButton);
+            else if (entry == QLatin1String("key"))
+                QTest::keyClick(&window, Qt::Key_F5);
+            else
+                QTimer::singleShot(0, &window, guardedSlot(&window, &FailingWindow::operation));
+            QTRY_COMPARE(shown.size(), run);
+            QCOMPARE(window.runs, run);
+            QCOMPARE(shown.last().type, MessageType::Error);
+            QCOMPARE(shown.last().text, QStringLiteral("Permissão negada para esta operação.\r"
+                                                       "permission denied for table abate_preco"));
+            QVERIFY(window.isVisible());
+        }
     }
 
     void errorDisplayShowsHandlerErrors()

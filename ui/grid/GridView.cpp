@@ -1,5 +1,7 @@
 #include "GridView.h"
 
+#include "ErrorDisplay.h"
+
 #include "CellEditor.h"
 #include "ExportView.h"
 #include "GridColumn.h"
@@ -7,7 +9,6 @@
 #include "GroupByBox.h"
 #include "RowSource.h"
 
-#include <MessageBox.h>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -494,10 +495,10 @@ void GridView::setFocusedColumn(GridColumn* column)
     viewport()->update();
 }
 
-void GridView::showError(const QString& message)
+void GridView::showError(const std::exception& error)
 {
-    Q_EMIT errorShown(message);
-    custos::ui::showMessage(custos::ui::MessageType::Error, custos::ui::MessageButtons::Ok, message, this);
+    Q_EMIT errorShown(custos::ui::errorText(error));
+    custos::ui::showError(error, this);
 }
 
 bool GridView::postPendingRow()
@@ -508,7 +509,7 @@ bool GridView::postPendingRow()
     try {
         s->post();
     } catch (const std::exception& e) {
-        showError(QString::fromUtf8(e.what()));
+        showError(e);
         return false;
     }
     return true;
@@ -536,7 +537,7 @@ bool GridView::focusLine(int line)
                 s->setCurrentRow(row);
             } catch (const std::exception& e) {
                 m_followingSource = false;
-                showError(QString::fromUtf8(e.what()));
+                showError(e);
                 return false;
             }
             m_followingSource = false;
@@ -741,7 +742,7 @@ bool GridView::commitEditing()
                 s->post();
         } catch (const std::exception& e) {
             ok = false;
-            showError(QString::fromUtf8(e.what()));
+            showError(e);
             if (m_editor)
                 m_editor->setFocus();
         }
@@ -787,7 +788,7 @@ bool GridView::toggleCheckBox(int line, GridColumn* column)
         s->setFieldValue(column->fieldIndex(), checked ? column->uncheckedValue() : column->checkedValue());
         s->post();
     } catch (const std::exception& e) {
-        showError(QString::fromUtf8(e.what()));
+        showError(e);
         return false;
     }
     viewport()->update();

@@ -14,6 +14,7 @@
 #include <QAbstractScrollArea>
 #include <QPointer>
 #include <QSet>
+#include <exception>
 
 namespace custos::grid {
 
@@ -169,7 +170,7 @@ private:
     void selectForFocus(Qt::KeyboardModifiers modifiers);
     void sortByHeader(GridColumn* column, Qt::KeyboardModifiers modifiers);
     void showFilterMenu(GridColumn* column);
-    void showError(const QString& message);
+    void showError(const std::exception& error);
     void closeEditor();
     void placeEditor();
     void startResize(GridColumn* column);
