@@ -122,29 +122,3 @@ REVOKE ALL ON SCHEMA oracompat FROM PUBLIC;
 GRANT USAGE ON SCHEMA oracompat TO velko_user;
 REVOKE ALL ON ALL ROUTINES IN SCHEMA oracompat FROM PUBLIC;
 GRANT EXECUTE ON ALL ROUTINES IN SCHEMA oracompat TO velko_user;
-
--- Date arithmetic in days. orafce's oracle.date + n gives a plain timestamp, so a date moved by
--- days no longer subtracts as a date ((d + 1) - d would be an interval). These operators keep
--- the result a date; the session's search path lists oracompat before oracle.
-DO $$
-DECLARE
-    t text;
-BEGIN
-    FOREACH t IN ARRAY ARRAY['integer', 'bigint', 'numeric'] LOOP
-        EXECUTE format($f$
-            CREATE FUNCTION oracompat.date_plus_days(d oracle.date, n %1$s) RETURNS oracle.date
-                LANGUAGE sql IMMUTABLE PARALLEL SAFE
-                AS 'SELECT CAST(d::timestamp + n * interval ''1 day'' AS oracle.date)';
-            CREATE FUNCTION oracompat.date_minus_days(d oracle.date, n %1$s) RETURNS oracle.date
-                LANGUAGE sql IMMUTABLE PARALLEL SAFE
-                AS 'SELECT CAST(d::timestamp - n * interval ''1 day'' AS oracle.date)';
-            CREATE FUNCTION oracompat.days_plus_date(n %1$s, d oracle.date) RETURNS oracle.date
-                LANGUAGE sql IMMUTABLE PARALLEL SAFE
-                AS 'SELECT CAST(d::timestamp + n * interval ''1 day'' AS oracle.date)';
-            CREATE OPERATOR oracompat.+ (LEFTARG = oracle.date, RIGHTARG = %1$s, FUNCTION = oracompat.date_plus_days);
-            CREATE OPERATOR oracompat.- (LEFTARG = oracle.date, RIGHTARG = %1$s, FUNCTION = oracompat.date_minus_days);
-            CREATE OPERATOR oracompat.+ (LEFTARG = %1$s, RIGHTARG = oracle.date, FUNCTION = oracompat.days_plus_date);
-        $f$, t);
-    END LOOP;
-END
-$$;

@@ -27,6 +27,7 @@ enum class ExprKind
 {
     Number,   // text: the literal
     String,   // text: the value
+    DateLiteral, // DATE 'YYYY-MM-DD'; text: the value
     Null,     // NULL, and the empty string literal ''
     Bind,     // text: the upper-case bind name
     Column,   // name: qualifier parts and the column; outerJoin: marked (+)

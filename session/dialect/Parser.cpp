@@ -789,6 +789,8 @@ private:
                 return finish(make(ExprKind::Null, first));
             if (peekKeyword("CASE"))
                 return caseExpr();
+            if (t.upper == "DATE" && ahead(1).kind == TokenKind::String)
+                return dateLiteral();
             if (acceptKeyword("EXISTS")) {
                 expectSymbol("(");
                 ExprPtr e = make(ExprKind::Exists, first);
@@ -828,6 +830,22 @@ private:
         }
         expectSymbol(")");
         return inner;
+    }
+
+    // DATE 'YYYY-MM-DD', a day at midnight; Oracle admits no other form.
+    ExprPtr dateLiteral()
+    {
+        const std::size_t first = m_pos;
+        advance();
+        const std::string& value = cur().text;
+        const bool wellFormed = value.size() == 10 && value[4] == '-' && value[7] == '-'
+            && std::all_of(value.begin(), value.end(), [](char c) { return c == '-' || (c >= '0' && c <= '9'); });
+        if (!wellFormed)
+            fail("a DATE literal is written DATE 'YYYY-MM-DD'");
+        ExprPtr e = make(ExprKind::DateLiteral, first);
+        e->text = value;
+        advance();
+        return finish(std::move(e));
     }
 
     ExprPtr caseExpr()

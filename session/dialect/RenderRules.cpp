@@ -231,6 +231,15 @@ void lastDay(Renderer& r, const Expr& e)
     r.write(") AS oracle.date)");
 }
 
+void nextDay(Renderer& r, const Expr& e)
+{
+    r.write("CAST(oracle.next_day(");
+    r.expr(*e.args[0]);
+    r.write(", ");
+    textArg(r, *e.args[1]);
+    r.write(") AS oracle.date)");
+}
+
 void addMonths(Renderer& r, const Expr& e)
 {
     r.write("CAST(oracle.add_months(");
@@ -315,7 +324,7 @@ SqlType integer(const Renderer&, const Expr&) { return SqlType::Integer; }
 SqlType text(const Renderer&, const Expr&) { return SqlType::Text; }
 SqlType date(const Renderer&, const Expr&) { return SqlType::Date; }
 
-const std::array<FunctionRule, 22> kFunctionRules = {{
+const std::array<FunctionRule, 23> kFunctionRules = {{
     {"ADD_MONTHS", 2, 2, addMonths, date},
     {"COUNT", 0, 1, nullptr, integer},
     {"DECODE", 3, 255, decode, decodeType},
@@ -326,6 +335,7 @@ const std::array<FunctionRule, 22> kFunctionRules = {{
     {"LAST_DAY", 1, 1, lastDay, date},
     {"LEAST", 1, 255, least, firstArgType},
     {"LTRIM", 1, 2, ltrim, text},
+    {"NEXT_DAY", 2, 2, nextDay, date},
     {"NVL", 2, 2, nvl, firstArgType},
     {"NVL2", 3, 3, nvl2, secondArgType},
     {"REPLACE", 2, 3, replace, text},
@@ -355,6 +365,14 @@ namespace rules {
 void sysdate(Renderer& r)
 {
     r.write("CAST(date_trunc('second', CAST(statement_timestamp() AS timestamp)) AS oracle.date)");
+}
+
+// The parser admits only digits and dashes in the text; the server checks the day exists.
+void dateLiteral(Renderer& r, const Expr& e)
+{
+    r.write("oracle.to_date('");
+    r.write(e.text);
+    r.write("', 'YYYY-MM-DD')");
 }
 
 // Oracle's USER: the login name (SET ROLE changes current_user, not session_user).

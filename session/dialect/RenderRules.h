@@ -23,6 +23,7 @@ const FunctionRule* functionRule(std::string_view upperName);
 
 namespace rules {
 void sysdate(Renderer& r);
+void dateLiteral(Renderer& r, const Expr& e);    // DATE 'YYYY-MM-DD'
 void user(Renderer& r);
 void sequence(Renderer& r, const Expr& e);       // seq.NEXTVAL, seq.CURRVAL
 void concatenation(Renderer& r, const Expr& e);  // a || b

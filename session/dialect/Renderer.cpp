@@ -512,6 +512,9 @@ void Renderer::expr(const Expr& e)
     case ExprKind::Sysdate:
         rules::sysdate(*this);
         return;
+    case ExprKind::DateLiteral:
+        rules::dateLiteral(*this, e);
+        return;
     case ExprKind::User:
         rules::user(*this);
         return;
@@ -687,6 +690,7 @@ SqlType Renderer::typeOf(const Expr& e) const
     case ExprKind::Null: return SqlType::Null;
     case ExprKind::Sequence: return SqlType::Integer;
     case ExprKind::Sysdate: return SqlType::Date;
+    case ExprKind::DateLiteral: return SqlType::Date;
     case ExprKind::User: return SqlType::Text;
     case ExprKind::Unary: return typeOf(*e.args[0]);
     case ExprKind::Call: {

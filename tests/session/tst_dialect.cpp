@@ -151,29 +151,71 @@ private Q_SLOTS:
     void functions() { runQueryRow(); }
 
     // Oracle DATE columns and date binds: arithmetic in days, TRUNC to a format, LAST_DAY...
+    // d is 2024-03-10 12:00 and 2024-02-29 06:00, d2 the first of the month, both NULL in row 3.
     void dates_data()
     {
         addQueryColumns();
         const Params day = Params().setDate(QStringLiteral("dia"), QDate(2024, 2, 10));
-        addRow("date - date in days", "select d - d2 r from dlx.n order by id", "9.5;28.25;NULL");
         addRow("date + 1", "select d + 1 r from dlx.n where id = 1", "2024-03-11 12:00:00");
-        addRow("date + 1 stays a date", "select (d + 1) - d r from dlx.n where id = 1", "1");
         addRow("trunc of dates", "select trunc(d, 'MM') m, trunc(d, 'YYYY') y, trunc(d) dd from dlx.n where id = 1",
                "2024-03-01 00:00:00|2024-01-01 00:00:00|2024-03-10 00:00:00");
         addRow("last_day and add_months keep the time; month end stays month end",
                "select last_day(d) l, add_months(d, 1) a, add_months(d2, 1) b from dlx.n where id = 2",
                "2024-02-29 06:00:00|2024-03-31 06:00:00|2024-03-01 00:00:00");
-        addRow("date bind minus a date", "select :dia - d2 r from dlx.n where id = 2", "9", day);
         addRow("date bind + 1", "select :dia + 1 r from dual", "2024-02-11 00:00:00", day);
         addRow("month of a date bind", "select trunc(:dia, 'MM') m, last_day(:dia) l from dual",
                "2024-02-01 00:00:00|2024-02-29 00:00:00", day);
+        addRow("next_day of a column keeps the time", "select next_day(d, 'MONDAY') r from dlx.n where id = 1",
+               "2024-03-11 12:00:00");
+        addRow("date - 1 is a date", "select d - 1 r from dlx.n where id = 1", "2024-03-09 12:00:00");
+        addRow("date + 0.5 is a date at noon", "select d2 + 0.5 r from dlx.n where id = 1", "2024-03-01 12:00:00");
+        addRow("date + a float column", "select d + f r from dlx.n where id = 1", "2024-03-13 00:00:00");
     }
-    void dates()
+    void dates() { runQueryRow(); }
+
+    // Whatever mix of dates is subtracted, the result is Oracle's NUMBER of days. SYSDATE is
+    // the same value throughout a statement, so a difference of two SYSDATE differences is fixed.
+    void dateDifferences_data()
     {
-        // orafce's oracle.date + n gives a timestamp, and timestamp - oracle.date an interval;
-        // oracle.date operators that return oracle.date are awaited from the schema.
-        runQueryRow();
+        addQueryColumns();
+        const Params day = Params().setDate(QStringLiteral("dia"), QDate(2024, 2, 10));
+        const Params moment = Params().setDateTime(QStringLiteral("momento"), QDateTime(QDate(2024, 3, 11), QTime(18, 0)));
+        addRow("column - column", "select d - d2 r from dlx.n order by id", "9.5;28.25;NULL");
+        addRow("sysdate - column", "select (sysdate - d2) - (sysdate - d) r from dlx.n order by id", "9.5;28.25;NULL");
+        addRow("column - sysdate", "select (d - sysdate) - (d2 - sysdate) r from dlx.n order by id", "9.5;28.25;NULL");
+        addRow("sysdate - sysdate", "select sysdate - sysdate r from dual", "0");
+        addRow("trunc(sysdate) - column", "select (trunc(sysdate) - d2) - (trunc(sysdate) - d) r from dlx.n order by id", "9.5;28.25;NULL");
+        addRow("trunc(column) - trunc(column)", "select trunc(d) - trunc(d2) r from dlx.n order by id", "9;28;NULL");
+        addRow("trunc(column) - sysdate", "select (trunc(d) - sysdate) - (trunc(d2) - sysdate) r from dlx.n order by id", "9;28;NULL");
+        addRow("sysdate - trunc(sysdate) is the time of day",
+               "select case when sysdate - trunc(sysdate) >= 0 and sysdate - trunc(sysdate) < 1 then 'sim' end r from dual", "sim");
+        addRow("trunc(column, 'MM') - column", "select d - trunc(d, 'MM') r from dlx.n order by id", "9.5;28.25;NULL");
+        addRow("date bind - column", "select :dia - d2 r from dlx.n where id = 2", "9", day);
+        addRow("date-time bind - column", "select :momento - d r from dlx.n where id = 1", "1.25", moment);
+        addRow("column - date bind", "select d - :dia r from dlx.n where id = 2", "19.25", day);
+        addRow("date literal - column", "select date '2024-03-15' - d r from dlx.n where id = 1", "4.5");
+        addRow("to_date - column", "select to_date('15/03/2024 18:00', 'DD/MM/YYYY HH24:MI') - d r from dlx.n where id = 1", "5.25");
+        addRow("last_day(column) - column", "select last_day(d) - d r from dlx.n order by id", "21;0;NULL");
+        addRow("add_months(column, 1) - column", "select add_months(d, 1) - d r from dlx.n order by id", "31;31;NULL");
+        addRow("(date + 1) - date", "select (d + 1) - d r from dlx.n where id = 1", "1");
+        addRow("(date - 1) - date", "select (d - 1) - d2 r from dlx.n where id = 1", "8.5");
+        addRow("(date + 0.5) - date", "select (d + 0.5) - d r from dlx.n where id = 1", "0.5");
+        addRow("(sysdate + 1/24) - sysdate", "select ((sysdate + 1/24) - sysdate) * 24 r from dual", "1");
+        addRow("one minute, in minutes", "select (to_date('10/03/2024 12:01', 'DD/MM/YYYY HH24:MI') - d) * 1440 r from dlx.n where id = 1", "1");
+        addRow("one second, in seconds", "select round((to_date('10/03/2024 12:00:01', 'DD/MM/YYYY HH24:MI:SS') - d) * 86400, 9) r from dlx.n where id = 1", "1");
+        addRow("round(date - date)", "select round(d - d2) r from dlx.n order by id", "10;28;NULL");
+        addRow("trunc(date - date)", "select trunc(d - d2) r from dlx.n order by id", "9;28;NULL");
+        addRow("(date - date) * 24", "select (d - d2) * 24 r from dlx.n order by id", "228;678;NULL");
+        addRow("sum of differences", "select sum(d - d2) r from dlx.n", "37.75");
+        addRow("date - date in a comparison", "select id from dlx.n where d - d2 > 10 order by id", "2");
+        addRow("nvl(date, sysdate) - sysdate", "select nvl(d, sysdate) - sysdate r from dlx.n where id = 3", "0");
+        addRow("nvl(date, to_date) - date", "select nvl(d, to_date('2024-03-05', 'YYYY-MM-DD')) - nvl(d2, d) r from dlx.n order by id", "9.5;28.25;NULL");
+        addRow("decode yielding dates - date", "select decode(id, 1, d, trunc(d)) - d2 r from dlx.n order by id", "9.5;28;NULL");
+        addRow("case yielding dates - date", "select case when id = 1 then d else last_day(d2) end - d2 r from dlx.n order by id", "9.5;28;NULL");
+        addRow("column of a subquery", "select v.dia - v.d2 r from (select id, trunc(d) dia, d2 from dlx.n) v order by v.id", "9;28;NULL");
+        addRow("max(column) - date", "select max(d) - to_date('01/02/2024', 'DD/MM/YYYY') r from dlx.n", "38.5");
     }
+    void dateDifferences() { runQueryRow(); }
 
     void outerJoins_data()
     {

@@ -28,6 +28,7 @@ private Q_SLOTS:
         QTest::newRow("(+) on two tables") << "select 1 from a, b, c where a.x(+) = b.x(+)" << "one table";
         QTest::newRow("(+) unknown table") << "select 1 from a, b where z.x(+) = a.x" << "cannot tell";
         QTest::newRow("(+) circle") << "select 1 from a, b where a.x(+) = b.x and b.y(+) = a.y" << "circle";
+        QTest::newRow("date literal not YYYY-MM-DD") << "select date '15/03/2024' from dual" << "DATE 'YYYY-MM-DD'";
         QTest::newRow("decode arity") << "select decode(x, 1) from dual" << "DECODE takes";
         QTest::newRow("commit in a loop") << "BEGIN FOR r IN (select 1 x from dual) LOOP COMMIT; END LOOP; END;" << "outermost";
         QTest::newRow("query in a block") << "BEGIN select 1 from dual; END;" << "query inside a block";
