@@ -23,3 +23,5 @@ BEGIN
     END LOOP;
 END
 $$;
+-- Operators write the link's copies of the guarded tables no more than the local ones.
+CALL velko_cst.recusa_operador_nas_tabelas('unidade2_', 'UNIDADE2');

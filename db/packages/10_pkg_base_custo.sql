@@ -12,6 +12,9 @@
 --   registra_log(...)          records any other event in LOG_CUSTO
 --
 -- Procedures never commit: they run inside the block the program sends.
+-- A refusal of the packages, on their own rules, is raised with the SQLSTATE VC001 (the
+-- program tells it from other errors by that code); the refusals of an operator are the
+-- database's (db/schema/96_operador.sql).
 
 CREATE SEQUENCE pkg_base_custo.sq_custo;
 
@@ -36,7 +39,7 @@ BEGIN
     b := pkg_base_custo.base(p_id_unidade, p_data);
     IF b.id_base_custo IS NULL THEN
         RAISE EXCEPTION 'Não existe base de custo da unidade % válida em %.',
-            p_id_unidade, to_char(p_data, 'DD/MM/YYYY');
+            p_id_unidade, to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
     END IF;
     RETURN b;
 END
@@ -223,8 +226,10 @@ LANGUAGE plpgsql AS $$
 DECLARE
     dia text := to_char(p_data, 'DD/MM/YYYY');
 BEGIN
+    CALL velko_cst.exige_nao_operador('gerar o custo');
     IF p_id_unidade IS NULL OR p_data IS NULL THEN
-        RAISE EXCEPTION 'Unidade e data são obrigatórias para registrar a geração do custo.';
+        RAISE EXCEPTION 'Unidade e data são obrigatórias para registrar a geração do custo.'
+            USING ERRCODE = 'VC001';
     END IF;
     CALL pkg_base_custo.registra_log(p_id_unidade, p_data, p_usuario, p_data_processamento,
         CASE
@@ -271,7 +276,8 @@ BEGIN
          WHERE a.id_unidade = p_id_unidade AND a.data BETWEEN p_data_inicial AND p_data_final
            AND a.data_fechamento IS NOT NULL;
         IF d IS NOT NULL THEN
-            RAISE EXCEPTION 'O custo do abate de % está fechado. Reabra o dia para processá-lo novamente.', to_char(d, 'DD/MM/YYYY');
+            RAISE EXCEPTION 'O custo do abate de % está fechado. Reabra o dia para processá-lo novamente.', to_char(d, 'DD/MM/YYYY')
+                USING ERRCODE = 'VC001';
         END IF;
     END IF;
     IF p_industrial THEN
@@ -279,7 +285,8 @@ BEGIN
          WHERE i.id_unidade = p_id_unidade AND i.data BETWEEN p_data_inicial AND p_data_final
            AND i.data_fechamento IS NOT NULL;
         IF d IS NOT NULL THEN
-            RAISE EXCEPTION 'O custo da produção de % está fechado. Reabra o dia para processá-lo novamente.', to_char(d, 'DD/MM/YYYY');
+            RAISE EXCEPTION 'O custo da produção de % está fechado. Reabra o dia para processá-lo novamente.', to_char(d, 'DD/MM/YYYY')
+                USING ERRCODE = 'VC001';
         END IF;
     END IF;
     IF p_revenda THEN
@@ -287,7 +294,8 @@ BEGIN
          WHERE r.id_unidade = p_id_unidade AND r.data BETWEEN p_data_inicial AND p_data_final
            AND r.data_fechamento IS NOT NULL;
         IF d IS NOT NULL THEN
-            RAISE EXCEPTION 'O custo da revenda de % está fechado. Reabra o dia para processá-lo novamente.', to_char(d, 'DD/MM/YYYY');
+            RAISE EXCEPTION 'O custo da revenda de % está fechado. Reabra o dia para processá-lo novamente.', to_char(d, 'DD/MM/YYYY')
+                USING ERRCODE = 'VC001';
         END IF;
     END IF;
 END

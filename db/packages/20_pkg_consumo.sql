@@ -12,6 +12,7 @@ LANGUAGE plpgsql AS $$
 DECLARE
     per record;
 BEGIN
+    CALL velko_cst.exige_nao_operador('gerar o custo');
     PERFORM pkg_base_custo.base_obrigatoria(p_id_unidade, p_data);
     CALL pkg_base_custo.bloqueia(p_id_unidade, p_data);
     per := pkg_base_custo.periodo(p_id_unidade, p_data);

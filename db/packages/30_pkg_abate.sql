@@ -253,6 +253,7 @@ DECLARE
     v_sem_produto numeric[];
     r record;
 BEGIN
+    CALL velko_cst.exige_nao_operador('gerar o custo');
     b := pkg_base_custo.base_obrigatoria(p_id_unidade, p_data);
     CALL pkg_base_custo.bloqueia(p_id_unidade, p_data);
     per := pkg_base_custo.periodo(p_id_unidade, p_data);
@@ -503,6 +504,7 @@ DECLARE
     per record;
     r record;
 BEGIN
+    CALL velko_cst.exige_nao_operador('desfazer a captura de preço');
     CALL pkg_base_custo.bloqueia(p_id_unidade, p_data);
     per := pkg_base_custo.periodo(p_id_unidade, p_data);
     CALL pkg_base_custo.recusa_fechado(p_id_unidade, per.data_inicial, per.data_final, true, false, false);

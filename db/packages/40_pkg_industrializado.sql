@@ -360,6 +360,7 @@ DECLARE
     v_aviso text;
     r record;
 BEGIN
+    CALL velko_cst.exige_nao_operador('gerar o custo');
     b := pkg_base_custo.base_obrigatoria(p_id_unidade, p_data);
     CALL pkg_base_custo.bloqueia(p_id_unidade, p_data);
     per := pkg_base_custo.periodo(p_id_unidade, p_data);
@@ -753,6 +754,7 @@ DECLARE
     per record;
     r record;
 BEGIN
+    CALL velko_cst.exige_nao_operador('desfazer a captura de preço');
     CALL pkg_base_custo.bloqueia(p_id_unidade, p_data);
     per := pkg_base_custo.periodo(p_id_unidade, p_data);
     CALL pkg_base_custo.recusa_fechado(p_id_unidade, per.data_inicial, per.data_final, false, true, false);
@@ -811,7 +813,7 @@ BEGIN
                     WHERE mp.id_industrial = v_id AND mp.id_familia = p_id_familia
                       AND mp.codigo_metodo_custo_mp = 'CMP') THEN
         RAISE EXCEPTION 'A família % não tem matéria-prima ao custo médio ponderado em %.',
-            p_id_familia, to_char(p_data, 'DD/MM/YYYY');
+            p_id_familia, to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
     END IF;
     UPDATE velko_cst.industrial_preco_mp mp
        SET preco = c.custo, data_consumo = p_data::date
@@ -823,6 +825,11 @@ BEGIN
        AND mp.id_produto = c.sequencial_produto;
 END
 $$;
+-- Operators may run it ("Obter CMP"), while the prices it writes are refused to them
+-- (db/schema/96_operador.sql): it runs with the rights of velko_pacote, whose writes pass.
+ALTER PROCEDURE pkg_industrializado.atualiza_custo_medio_mp(numeric, numeric, timestamp)
+    SECURITY DEFINER SET search_path = public, pg_temp;
+ALTER PROCEDURE pkg_industrializado.atualiza_custo_medio_mp(numeric, numeric, timestamp) OWNER TO velko_pacote;
 
 -- The processes a closing or reopening names, checked against the day and one another. The
 -- unit is the one of the records when the caller does not know it.
@@ -843,15 +850,16 @@ BEGIN
              SELECT 'revenda', v.id_revenda, v.id_unidade, v.data::date, v.data_fechamento::timestamp, p_id_revenda
                FROM (SELECT 1) x LEFT JOIN velko_cst.revenda v ON v.id_revenda = p_id_revenda WHERE p_id_revenda IS NOT NULL LOOP
         IF r.id IS NULL THEN
-            RAISE EXCEPTION 'O registro % de % não existe.', r.pedido, r.processo;
+            RAISE EXCEPTION 'O registro % de % não existe.', r.pedido, r.processo USING ERRCODE = 'VC001';
         END IF;
         IF r.data <> p_data::date THEN
             RAISE EXCEPTION 'O registro de % informado é do dia %, não de %.', r.processo,
-                to_char(r.data, 'DD/MM/YYYY'), to_char(p_data, 'DD/MM/YYYY');
+                to_char(r.data, 'DD/MM/YYYY'), to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
         END IF;
         v_unidade := coalesce(v_unidade, r.id_unidade);
         IF r.id_unidade <> v_unidade THEN
-            RAISE EXCEPTION 'O registro de % informado é da unidade %, não da unidade %.', r.processo, r.id_unidade, v_unidade;
+            RAISE EXCEPTION 'O registro de % informado é da unidade %, não da unidade %.', r.processo, r.id_unidade, v_unidade
+                USING ERRCODE = 'VC001';
         END IF;
         processo := r.processo; id := r.id; id_unidade := r.id_unidade; data := r.data;
         data_fechamento := r.data_fechamento;
@@ -876,21 +884,23 @@ DECLARE
     v_aviso text;
     v_anterior date;
 BEGIN
+    CALL velko_cst.exige_nao_operador('fechar o custo');
     SELECT min(x.id_unidade), string_agg(x.processo, ', ' ORDER BY x.processo) FILTER (WHERE x.data_fechamento IS NULL)
       INTO v_unidade, v_abertos
       FROM pkg_industrializado.processos_do_dia(p_data, p_id_unidade, p_id_abate, p_id_industrial, p_id_revenda) x;
     IF v_unidade IS NULL THEN
-        RAISE EXCEPTION 'Não há abate, produção ou revenda de % para fechar.', to_char(p_data, 'DD/MM/YYYY');
+        RAISE EXCEPTION 'Não há abate, produção ou revenda de % para fechar.', to_char(p_data, 'DD/MM/YYYY')
+            USING ERRCODE = 'VC001';
     END IF;
     IF v_abertos IS NULL THEN
-        RAISE EXCEPTION 'O custo de % já está fechado.', to_char(p_data, 'DD/MM/YYYY');
+        RAISE EXCEPTION 'O custo de % já está fechado.', to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
     END IF;
     CALL pkg_base_custo.bloqueia(v_unidade, p_data);
 
     SELECT i.msg_advertencia INTO v_aviso FROM velko_cst.industrial i
      WHERE i.id_industrial = p_id_industrial AND i.data_fechamento IS NULL;
     IF v_aviso IS NOT NULL THEN
-        RAISE EXCEPTION 'Não é possível processar fechamento: %', v_aviso;
+        RAISE EXCEPTION 'Não é possível processar fechamento: %', v_aviso USING ERRCODE = 'VC001';
     END IF;
     SELECT max(d) INTO v_anterior FROM (
         SELECT a.data::date d FROM velko_cst.abate a
@@ -902,7 +912,8 @@ BEGIN
         SELECT r.data FROM velko_cst.revenda r
          WHERE r.id_unidade = v_unidade AND r.data < p_data::date AND r.data_fechamento IS NULL) x;
     IF v_anterior IS NOT NULL THEN
-        RAISE EXCEPTION 'Existem datas anteriores sem fechamento: feche primeiro o dia %.', to_char(v_anterior, 'DD/MM/YYYY');
+        RAISE EXCEPTION 'Existem datas anteriores sem fechamento: feche primeiro o dia %.', to_char(v_anterior, 'DD/MM/YYYY')
+            USING ERRCODE = 'VC001';
     END IF;
 
     UPDATE velko_cst.abate
@@ -934,14 +945,16 @@ DECLARE
     v_fechados text;
     v_posterior date;
 BEGIN
+    CALL velko_cst.exige_nao_operador('reabrir o custo');
     SELECT min(x.id_unidade), string_agg(x.processo, ', ' ORDER BY x.processo) FILTER (WHERE x.data_fechamento IS NOT NULL)
       INTO v_unidade, v_fechados
       FROM pkg_industrializado.processos_do_dia(p_data, p_id_unidade, p_id_abate, p_id_industrial, p_id_revenda) x;
     IF v_unidade IS NULL THEN
-        RAISE EXCEPTION 'Não há abate, produção ou revenda de % para reabrir.', to_char(p_data, 'DD/MM/YYYY');
+        RAISE EXCEPTION 'Não há abate, produção ou revenda de % para reabrir.', to_char(p_data, 'DD/MM/YYYY')
+            USING ERRCODE = 'VC001';
     END IF;
     IF v_fechados IS NULL THEN
-        RAISE EXCEPTION 'O custo de % não está fechado.', to_char(p_data, 'DD/MM/YYYY');
+        RAISE EXCEPTION 'O custo de % não está fechado.', to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
     END IF;
     CALL pkg_base_custo.bloqueia(v_unidade, p_data);
 
@@ -955,7 +968,8 @@ BEGIN
         SELECT r.data FROM velko_cst.revenda r
          WHERE r.id_unidade = v_unidade AND r.data > p_data::date AND r.data_fechamento IS NOT NULL) x;
     IF v_posterior IS NOT NULL THEN
-        RAISE EXCEPTION 'Existem fechamentos posteriores a esta data: reabra primeiro o dia %.', to_char(v_posterior, 'DD/MM/YYYY');
+        RAISE EXCEPTION 'Existem fechamentos posteriores a esta data: reabra primeiro o dia %.', to_char(v_posterior, 'DD/MM/YYYY')
+            USING ERRCODE = 'VC001';
     END IF;
 
     UPDATE velko_cst.abate SET data_fechamento = NULL, usuario_fechamento = NULL

@@ -155,6 +155,7 @@ DECLARE
     v_captura boolean := coalesce(p_atualiza_preco, 0) = 1;
     r record;
 BEGIN
+    CALL velko_cst.exige_nao_operador('gerar o custo');
     b := pkg_base_custo.base_obrigatoria(p_id_unidade, p_data);
     CALL pkg_base_custo.bloqueia(p_id_unidade, p_data);
     per := pkg_base_custo.periodo(p_id_unidade, p_data);

@@ -55,7 +55,10 @@ END
 $$;
 
 -- Runs stmt (a complete statement, for example a CALL) on the database of the link, inside the
--- session's remote transaction for that link.
+-- session's remote transaction for that link. The remote session is the link's account, which
+-- the remote database does not refuse anything: the procedures the cost system calls over a link
+-- are the generation's and the undo of a price capture, which an operator may not run, so an
+-- operator's session is refused here (db/schema/96_operador.sql).
 CREATE FUNCTION oracompat.link_call(link text, stmt text) RETURNS void
     LANGUAGE plpgsql
     SET search_path = pg_catalog, public
@@ -64,6 +67,7 @@ DECLARE
     server text := oracompat.link_server(link);
     conn text := 'custos_' || server;
 BEGIN
+    CALL velko_cst.exige_nao_operador('executar procedimentos do custo pelo link ' || upper(link));
     IF NOT conn = ANY (coalesce(dblink_get_connections(), '{}'::text[])) THEN
         PERFORM oracompat.link_connect(conn, server);
     END IF;

@@ -34,8 +34,8 @@
 #include <QtTest>
 #include <cmath>
 
-using custos::session::DatabaseError;
 using custos::session::DBXConnection;
+using custos::session::PackageRefusalError;
 using custos::session::Params;
 using custos::test::generateDay;
 using custos::test::kDia;
@@ -269,12 +269,12 @@ private Q_SLOTS:
                  QStringLiteral("GERENTE"));
         QCOMPARE(scalar(QStringLiteral("select count(*) from velko_cst.revenda where data_fechamento is not null")),
                  QStringLiteral("1"));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, m_c->execute(fechar, p));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, generateDay(*m_c, m_primeira.addSecs(60), 0));
+        QVERIFY_THROWS_EXCEPTION(PackageRefusalError, m_c->execute(fechar, p));
+        QVERIFY_THROWS_EXCEPTION(PackageRefusalError, generateDay(*m_c, m_primeira.addSecs(60), 0));
         m_c->execute(reabrir, p);
         QCOMPARE(scalar(QStringLiteral("select count(*) from velko_cst.abate where data_fechamento is not null")),
                  QStringLiteral("0"));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, m_c->execute(reabrir, p));
+        QVERIFY_THROWS_EXCEPTION(PackageRefusalError, m_c->execute(reabrir, p));
         generateDay(*m_c, m_primeira.addSecs(120), 0);
         QCOMPARE(scalar(QStringLiteral("select string_agg(left(historico, 10), ',' order by id_log_custo) from velko_cst.log_custo")),
                  QStringLiteral("Geração do,Fechamento,Reabertura,Geração do"));
@@ -291,6 +291,48 @@ private Q_SLOTS:
         QCOMPARE(scalar(QStringLiteral("select string_agg(codigo_metodo_custo_mp || '=' || round(preco, 2), ',' order by codigo_metodo_custo_mp)"
                                        " from velko_cst.industrial_preco_mp")),
                  QStringLiteral("ABT=99.00,CMP=12.00,NFE=99.00"));
+    }
+
+    // A refusal reaches the client with the packages' own code and its text, also from the unit's
+    // processing database over the link.
+    void refusalsCarryTheirCode_data()
+    {
+        QTest::addColumn<QString>("block");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no parameter set on the day")
+            << "BEGIN\nvelko_cst.pkg_consumo.gera_consumo(:id_unidade, :data);\nEND;"
+            << "Não existe base de custo da unidade 9 válida em 15/03/2024.";
+        QTest::newRow("the same over the link")
+            << "BEGIN\nvelko_cst.pkg_consumo.gera_consumo@UNIDADE2(:id_unidade, :data);\nEND;"
+            << "Não existe base de custo da unidade 9 válida em 15/03/2024.";
+        QTest::newRow("nothing to close")
+            << "begin\n  velko_cst.pkg_industrializado.fechar_custo(:data, :id_unidade, null, null, null, null, null);\n"
+               "  COMMIT;\nend;"
+            << "Não há abate, produção ou revenda de 15/03/2024 para fechar.";
+    }
+    void refusalsCarryTheirCode()
+    {
+        QFETCH(QString, block);
+        QFETCH(QString, message);
+        try {
+            m_c->execute(block, Params().setNumber(QStringLiteral("id_unidade"), 9).setDate(QStringLiteral("data"), kDia));
+            QFAIL("the package did not refuse");
+        } catch (const PackageRefusalError& e) {
+            QCOMPARE(e.sqlState(), QLatin1String(custos::session::kPackageRefusalState));
+            QCOMPARE(e.message(), message);
+        }
+    }
+
+    // Every refusal the package routines raise names the packages' code.
+    void everyRefusalNamesTheCode()
+    {
+        QCOMPARE(scalar(QStringLiteral(
+                     R"sql(select string_agg(p.oid::regprocedure::text, ', ') from pg_proc p
+                             join pg_namespace n on n.oid = p.pronamespace
+                            where n.nspname in ('pkg_base_custo', 'pkg_consumo', 'pkg_abate', 'pkg_industrializado', 'pkg_revenda')
+                              and regexp_count(p.prosrc, 'RAISE\s+EXCEPTION', 1, 'i')
+                                  <> regexp_count(p.prosrc, 'ERRCODE\s*=\s*''VC001''', 1, 'i'))sql")),
+                 QString());
     }
 
     // The same packages in the unit's processing database, called over its link.
