@@ -58,7 +58,7 @@ private Q_SLOTS:
         m_sets->usePriceSaveMap();
         cds().declareField("PRECO", data::FieldKind::Float).setDisplayFormat("#,0.000");
         cds().declareField("PRECO_TOTAL", data::FieldKind::Float).setDisplayFormat("#,0.00");
-        cds().setAfterPost([](data::DataSet& posted) { static_cast<data::ClientDataSet&>(posted).applyUpdates(); });
+        cds().setAfterPost(QStringLiteral("save"), [](data::DataSet& posted) { static_cast<data::ClientDataSet&>(posted).applyUpdates(); });
         m_dts = std::make_unique<data::DataSource>(&cds());
         m_rows = std::make_unique<DataSourceRows>(m_dts.get());
         m_view = std::make_unique<GridView>();
@@ -110,7 +110,7 @@ private Q_SLOTS:
     void refusedPostKeepsTheEdit()
     {
         custos::ui::ScopedMessageHook answer([](auto, auto, const QString&) { return custos::ui::MessageResult::Ok; });
-        cds().setBeforePost([](data::DataSet& d) {
+        cds().setBeforePost(QStringLiteral("price limit"), [](data::DataSet& d) {
             if (d.fieldByName("PRECO").asFloat() > 100)
                 throw data::DataError("Preço acima do permitido.");
         });
