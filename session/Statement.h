@@ -14,8 +14,11 @@
 //     }
 //
 // Declaring a statement lists it; the code sends it by its constant. The statement tests walk
-// every library's list(), so a library that starts its header adds its list() to
-// tests/session/tst_dialect_statements.cpp, and a new statement needs nothing more.
+// every library's list(), so a library that starts its header adds its list() (and the library)
+// to tests/session/tst_dialect_statements.cpp, and a new statement needs nothing more. A
+// statement the code completes at run time is declared in each form it is sent in, built by the
+// function the code builds it with (InsereClausulaIn in SessionStatements.h); a database link
+// spliced in is declared as UNIDADE2, the link every test database has.
 
 #include "Binds.h"
 
