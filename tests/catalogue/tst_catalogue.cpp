@@ -246,9 +246,17 @@ private Q_SLOTS:
     void processParameter()
     {
         openAll(kDia);
+        QStringList followers; // the client datasets whose statement takes the process
+        for (const ClientDataSet* dataSet : m_day->module->findChildren<ClientDataSet*>()) {
+            if (dataSet->provider()->query()->params().find(QStringLiteral("ID_PROCESSO")))
+                followers << dataSet->objectName();
+        }
+        followers.sort();
+        QCOMPARE(followers, (QStringList{"CDS_Insumos", "CDS_MateriaPrima_DT", "CDS_Resultado_DT"}));
         Query& processos = m_day->module->query(QStringLiteral("Q_ProcessosProducaoFamilia"));
-        for (const char* name : {"CDS_Resultado_DT", "CDS_MateriaPrima_DT", "CDS_Insumos"}) {
-            ClientDataSet& dataSet = m_day->cds(name);
+        for (const QString& name : followers) {
+            ClientDataSet& dataSet = m_day->module->clientDataSet(name);
+            const QByteArray label = name.toLatin1();
             const auto process = [&dataSet] {
                 return dataSet.provider()->query()->params().find(QStringLiteral("ID_PROCESSO"))->value;
             };
@@ -257,7 +265,7 @@ private Q_SLOTS:
             dataSet.open();
             QCOMPARE(process(), QVariant(0.0));
             const int everyProcess = dataSet.recordCount();
-            QVERIFY2(everyProcess > 0, name);
+            QVERIFY2(everyProcess > 0, label);
 
             processos.open();
             QCOMPARE(processos.fieldByName(QStringLiteral("ID_PROCESSO")).asFloat(), 300.0);
@@ -274,7 +282,7 @@ private Q_SLOTS:
             dataSet.close();
             dataSet.open();
             QCOMPARE(process(), QVariant(400.0));
-            QVERIFY2(dataSet.isEmpty(), name);
+            QVERIFY2(dataSet.isEmpty(), label);
             processos.params().setNumber(QStringLiteral("ID_FAMILIA"), 30);
         }
     }
