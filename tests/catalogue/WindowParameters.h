@@ -49,8 +49,8 @@ inline QList<data::DataSet*> openedDataSets(const data::TDataModule_Custo& m)
     QList<data::DataSet*> opened;
     for (data::DataSet* dataSet : m.findChildren<data::DataSet*>(Qt::FindDirectChildrenOnly)) {
         const auto* query = qobject_cast<const data::Query*>(dataSet);
-        if (!query || (!provided.contains(query)
-                       && sql::translate(query->text().toStdString()).kind == sql::StatementKind::Query))
+        if (!query || (!provided.contains(query) &&
+                       sql::translate(query->text().toStdString()).kind == sql::StatementKind::Query))
             opened << dataSet;
     }
     return opened;

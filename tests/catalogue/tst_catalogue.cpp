@@ -3,7 +3,8 @@
 // dataset a window opens (walked from the module) opens with the parameters its windows set and
 // has the rows expected of it, its declared fields hold values of their kind and width, each of
 // its aggregates equals the same expression computed by the server over the statement's rows,
-// and the figures the statements compute match the fixture's hand-worked costs. Then the parameter set reader, the process parameter rule and the family filter.
+// and the figures the statements compute match the fixture's hand-worked costs. Then the
+// parameter set reader, the process parameter rule and the family filter.
 #include "CatalogueChecks.h"
 #include "CatalogueDay.h"
 #include "DataError.h"

@@ -90,7 +90,8 @@ class TestDialectStatements : public QObject
         for (qsizetype i = 0; i < types.size(); ++i)
             nulls << QStringLiteral("NULL");
         const auto list = [](const QStringList& items) {
-            return items.isEmpty() ? QString() : QLatin1Char('(') + items.join(QLatin1String(", ")) + QLatin1Char(')');
+            return items.isEmpty() ? QString()
+                                   : QLatin1Char('(') + items.join(QLatin1String(", ")) + QLatin1Char(')');
         };
         const QString sql = QStringLiteral("SET ROLE velko_user;\nCALL velko.set_nls_parameters();\n"
                                            "PREPARE checked%1 AS %2;\nEXPLAIN EXECUTE checked%3;")
@@ -155,7 +156,8 @@ private Q_SLOTS:
         QStringList types;
         for (const std::string& name : t.binds) {
             const custos::session::BindValue* bind = binds.find(QString::fromStdString(name));
-            QVERIFY2(bind, qPrintable(QStringLiteral("the program declares no type for :%1").arg(QString::fromStdString(name))));
+            QVERIFY2(bind, qPrintable(QStringLiteral("the program declares no type for :%1")
+                                          .arg(QString::fromStdString(name))));
             types << serverType(bind->type);
         }
         if (hasPlan(t))
