@@ -1,5 +1,6 @@
 #include "TF_login.h"
 
+#include "AppStatements.h"
 #include "ErrorDisplay.h"
 #include "Global_Library.h"
 #include "KeyPreview.h"
@@ -20,13 +21,6 @@
 namespace custos::app {
 
 namespace {
-
-const QString Q_SetRole = QStringLiteral("SET ROLE VELKO_USER IDENTIFIED BY RKT390426057W5NUV8390BY905832");
-const QString Q_ConectaEmpresa = QStringLiteral("BEGIN\n"
-                                                "   VELKO.PKG_VELKO.SET_EMPRESA(:EMPRESA);\n"
-                                                "END;");
-const QString Q_User = QStringLiteral("SELECT * FROM VELKO_CST.USUARIOS\n"
-                                      "WHERE USERNAME = :USERNAME");
 
 const QColor kNavy(0, 0, 128);
 const QColor kTitleStrip(0x77, 0x77, 0xFF);
@@ -214,12 +208,12 @@ void TF_login::b_loginClick()
         connection.setParam(QStringLiteral("PASSWORD"), m_edSenha->text());
         connection.setParam(QStringLiteral("DEFAULT COMPANY"), m_edEmpresa->text());
         connection.open();
-        connection.execute(Q_SetRole);
-        connection.execute(Q_ConectaEmpresa,
+        connection.execute(statements::Q_SetRole);
+        connection.execute(statements::Q_ConectaEmpresa,
                            session::Params().setText(QStringLiteral("EMPRESA"),
                                                      connection.param(QStringLiteral("DEFAULT COMPANY"))));
         const session::Result user = connection.query(
-            Q_User, session::Params().setText(QStringLiteral("USERNAME"),
+            statements::Q_User, session::Params().setText(QStringLiteral("USERNAME"),
                                               connection.param(QStringLiteral("USER_NAME"))));
         if (user.rowCount() == 0) {
             ui::showMessage(ui::MessageType::Error, ui::MessageButtons::Ok,

@@ -14,6 +14,7 @@
 #include "PlannerCalendar.h"
 #include "Provider.h"
 #include "Query.h"
+#include "SessionStatements.h"
 #include "StatementReplay.h"
 #include "TF_Menu.h"
 #include "TestDatabase.h"
@@ -114,7 +115,7 @@ void measure(int scale)
     for (int key : {1, 2}) {
         session::Params p;
         p.setInteger(QStringLiteral("Chave"), key);
-        statements.push_back({QStringLiteral("LimpaClausulaIn"), QStringLiteral("DELETE VELKO.CLAUSULA_IN WHERE CHAVE = :Chave"), p});
+        statements.push_back({session::statements::LimpaClausulaIn.name(), session::statements::LimpaClausulaIn, p});
     }
     bench::StatementReplay replay(db.serviceName(), statements);
 

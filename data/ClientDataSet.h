@@ -47,6 +47,8 @@ public:
     Aggregate& addAggregate(const QString& name, const QString& expression, const QString& displayFormat = QString());
     Aggregate* findAggregate(const QString& name) const; // case-insensitive
     Aggregate& aggregateByName(const QString& name) const;
+    int aggregateCount() const { return int(m_aggregates.size()); }
+    Aggregate& aggregate(int index) const { return *m_aggregates[std::size_t(index)]; } // in the order added
 
 protected:
     void storeChanged() override;

@@ -373,6 +373,18 @@ void DataSet::edit()
     Q_EMIT stateChanged();
 }
 
+void DataSet::setBeforePost(const QString& rule, Handler handler)
+{
+    m_beforePostRule = handler ? rule : QString();
+    m_beforePost = std::move(handler);
+}
+
+void DataSet::setAfterPost(const QString& rule, Handler handler)
+{
+    m_afterPostRule = handler ? rule : QString();
+    m_afterPost = std::move(handler);
+}
+
 void DataSet::post()
 {
     checkActive();

@@ -88,9 +88,14 @@ public:
 
     void setBeforeOpen(Handler handler) { m_beforeOpen = std::move(handler); }
     void setAfterOpen(Handler handler) { m_afterOpen = std::move(handler); }
-    void setBeforePost(Handler handler) { m_beforePost = std::move(handler); }
-    void setAfterPost(Handler handler) { m_afterPost = std::move(handler); }
     void setAfterScroll(Handler handler) { m_afterScroll = std::move(handler); }
+    // The post handlers run the rules that check and save a row; each is set with the name of
+    // its rule, which the dataset reports (empty while none is set), so that what is wired to a
+    // dataset can be told from what it should be.
+    void setBeforePost(const QString& rule, Handler handler);
+    void setAfterPost(const QString& rule, Handler handler);
+    const QString& beforePostRule() const { return m_beforePostRule; }
+    const QString& afterPostRule() const { return m_afterPostRule; }
 
     // Any visible row (0-based), for views; the record being edited reads from its edit buffer.
     QVariant value(int row, int column) const;
@@ -162,6 +167,8 @@ private:
     Handler m_afterOpen;
     Handler m_beforePost;
     Handler m_afterPost;
+    QString m_beforePostRule;
+    QString m_afterPostRule;
     Handler m_afterScroll;
 };
 

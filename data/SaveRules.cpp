@@ -21,7 +21,16 @@ void save(ClientDataSet& dataSet)
 
 void saveOnPost(ClientDataSet& dataSet)
 {
-    dataSet.setAfterPost([&dataSet](DataSet&) { save(dataSet); });
+    dataSet.setAfterPost(QStringLiteral("save"), [&dataSet](DataSet&) { save(dataSet); });
+}
+
+void saveAndRereadOnPost(TDataModule_Custo& module, ClientDataSet& dataSet)
+{
+    dataSet.setAfterPost(QStringLiteral("save, re-read"), [&module, &dataSet](DataSet&) {
+        save(dataSet);
+        if (module.autoRefresh())
+            module.reread(dataSet);
+    });
 }
 
 // The by-products' total result becomes the slaughter day's TOTAL_APROVEITAMENTO (saved by the
@@ -50,39 +59,33 @@ void installSaveRules(TDataModule_Custo& module)
     ClientDataSet& abateProduto = module.clientDataSet(QStringLiteral("CDS_AbateProduto"));
     ClientDataSet& resultadoDT = module.clientDataSet(QStringLiteral("CDS_Resultado_DT"));
     ClientDataSet& materiaPrimaDT = module.clientDataSet(QStringLiteral("CDS_MateriaPrima_DT"));
-    ClientDataSet& resultadoRevenda = module.clientDataSet(QStringLiteral("CDS_ResultadoRevenda"));
 
     saveOnPost(abate);
     // The month-to-date slaughter saves the day's slaughter; nothing of its own is written.
-    module.clientDataSet(QStringLiteral("CDS_AbateAcumulado")).setAfterPost([&abate](DataSet&) { save(abate); });
-    abateProduto.setAfterPost([&module, &abateProduto, &abate](DataSet&) {
-        save(abateProduto);
-        if (!module.autoRefresh())
-            return;
-        module.reread(abateProduto);
-        creditByProducts(module, abateProduto, abate);
-    });
+    module.clientDataSet(QStringLiteral("CDS_AbateAcumulado"))
+        .setAfterPost(QStringLiteral("save CDS_Abate"), [&abate](DataSet&) { save(abate); });
+    abateProduto.setAfterPost(QStringLiteral("save, re-read, credit CDS_Abate"),
+                              [&module, &abateProduto, &abate](DataSet&) {
+                                  save(abateProduto);
+                                  if (!module.autoRefresh())
+                                      return;
+                                  module.reread(abateProduto);
+                                  creditByProducts(module, abateProduto, abate);
+                              });
 
     saveOnPost(module.clientDataSet(QStringLiteral("CDS_Industrializado")));
-    resultadoDT.setAfterPost([&module, &resultadoDT](DataSet&) {
-        save(resultadoDT);
-        if (module.autoRefresh())
-            module.reread(resultadoDT);
-    });
-    materiaPrimaDT.setAfterPost([&module, &materiaPrimaDT, &resultadoDT](DataSet&) {
-        save(materiaPrimaDT);
-        if (!module.autoRefresh())
-            return;
-        module.reread(materiaPrimaDT);
-        module.reread(resultadoDT);
-    });
+    saveAndRereadOnPost(module, resultadoDT);
+    materiaPrimaDT.setAfterPost(QStringLiteral("save, re-read, re-read CDS_Resultado_DT"),
+                                [&module, &materiaPrimaDT, &resultadoDT](DataSet&) {
+                                    save(materiaPrimaDT);
+                                    if (!module.autoRefresh())
+                                        return;
+                                    module.reread(materiaPrimaDT);
+                                    module.reread(resultadoDT);
+                                });
 
     saveOnPost(module.clientDataSet(QStringLiteral("CDS_Revenda")));
-    resultadoRevenda.setAfterPost([&module, &resultadoRevenda](DataSet&) {
-        save(resultadoRevenda);
-        if (module.autoRefresh())
-            module.reread(resultadoRevenda);
-    });
+    saveAndRereadOnPost(module, module.clientDataSet(QStringLiteral("CDS_ResultadoRevenda")));
 
     // Their providers write no column: the save writes nothing (see ClosingAndHistory.cpp).
     saveOnPost(module.clientDataSet(QStringLiteral("CDS_HistoricoCusto")));

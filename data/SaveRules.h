@@ -1,6 +1,9 @@
 #pragma once
 // The save rules of the cost data module: what runs right after a row of one of its client
-// datasets is posted (by a grid edit or by the program).
+// datasets is posted (by a grid edit or by the program). Each rule is set with a name that says
+// what it does, which the dataset reports (DataSet::afterPostRule): "save" (its own changes),
+// "save CDS_Abate" (another dataset's), ", re-read" (the dataset again with AutoRefresh on),
+// ", re-read CDS_Resultado_DT", ", credit CDS_Abate" (the by-products' total to the slaughter).
 //
 // To save a dataset is to send all its pending changes through its provider; the rows the
 // database refuses stay pending with their edited values, the others are saved, and the user

@@ -8,6 +8,7 @@
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
 #include "DayParameters.h"
+#include "DayprocStatements.h"
 #include "DisplayFormat.h"
 #include "MessageBox.h"
 #include "Query.h"
@@ -28,8 +29,6 @@ namespace custos::dayproc {
 
 namespace {
 
-const QString nivelDetalheAbate = QStringLiteral("SELECT P.NIVEL_DETALHE_ABATE FROM VELKO_CST.PARAMETROS P"
-                                                 " WHERE P.ID_UNIDADE = :ID_UNIDADE");
 const QString aproveitamentoFormat = QStringLiteral("###,###,##0.00");
 
 QString shortDate(const QDate& day)
@@ -233,7 +232,8 @@ void TF_Menu::applyR2(double unit)
         return;
     }
     const session::Result result =
-        connection().query(nivelDetalheAbate, session::Params().setNumber(QStringLiteral("ID_UNIDADE"), unit));
+        connection().query(statements::nivelDetalheAbate,
+                           session::Params().setNumber(QStringLiteral("ID_UNIDADE"), unit));
     const bool single = result.rowCount() > 0 && result.value(0, 0).toDouble() == 1;
     oneLine->setVisible(single);
     detailed->setVisible(!single);

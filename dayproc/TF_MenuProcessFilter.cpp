@@ -7,53 +7,25 @@
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
 #include "DayParameters.h"
+#include "DayprocStatements.h"
 #include "Query.h"
 #include "SharedRoutines.h"
 #include "TabProducao.h"
 
 #include <QComboBox>
-#include <QStringList>
 
 namespace custos::dayproc {
 
 namespace {
 
-// The families of the day's production items on lines of the type.
-const QStringList dayFamilies = {
-    QStringLiteral("SELECT DISTINCT ip.id_familia"),
-    QStringLiteral("  FROM velko_cst.industrial i,"),
-    QStringLiteral("       velko_cst.industrial_produto ip,"),
-    QStringLiteral("       velko_pcp.linha_producao l"),
-    QStringLiteral(" WHERE i.id_industrial = ip.id_industrial"),
-    QStringLiteral("   AND ip.id_linha_producao  = l.id_linha_producao"),
-    QStringLiteral("   AND i.data = :p_data"),
-    QStringLiteral("   AND i.id_unidade = :p_id_unidade"),
-    QStringLiteral("   AND DECODE(l.tipo_processo,'D',1,'E',2,'I',3,'T',4) = :p_tipo"),
-};
-
-// The families of the month's production whose production orders ran on lines of the type.
-const QStringList periodFamilies = {
-    QStringLiteral("SELECT DISTINCT t.id_familia"),
-    QStringLiteral("  FROM velko_cst.industrial i,"),
-    QStringLiteral("       velko_cst.industrial_produto ip,"),
-    QStringLiteral("       velko_pcp.tabela_pcp t,"),
-    QStringLiteral("       velko_pcp.linha_producao l"),
-    QStringLiteral(" WHERE i.id_industrial = ip.id_industrial"),
-    QStringLiteral("   AND ip.id_ordem_producao = t.id_tabela_pcp"),
-    QStringLiteral("   AND t.id_linha_producao  = l.id_linha_producao"),
-    QStringLiteral("   AND i.data between trunc(:p_data,'mm') and :p_data"),
-    QStringLiteral("   AND i.id_unidade = :p_id_unidade"),
-    QStringLiteral("   AND DECODE(l.tipo_processo,'D',1,'E',2,'I',3,'T',4) = :p_tipo"),
-};
-
 // Fills list `key` of the scratch table with the families the statement returns.
-void listFamilies(session::DBXConnection& connection, const QStringList& statement, int key, const QDate& day,
+void listFamilies(session::DBXConnection& connection, const session::Statement& statement, int key, const QDate& day,
                   double unit, int type)
 {
-    const session::Result families = connection.query(statement.join(u'\n'), session::Params()
-                                                                                  .setDate(QStringLiteral("p_data"), day)
-                                                                                  .setNumber(QStringLiteral("p_id_unidade"), unit)
-                                                                                  .setInteger(QStringLiteral("p_tipo"), type));
+    const session::Result families = connection.query(statement, session::Params()
+                                                                     .setDate(QStringLiteral("p_data"), day)
+                                                                     .setNumber(QStringLiteral("p_id_unidade"), unit)
+                                                                     .setInteger(QStringLiteral("p_tipo"), type));
     session::LimpaClausulaIn(connection, key);
     for (int row = 0; row < families.rowCount(); ++row)
         session::InsereClausulaIn(connection, key, families.value(row, 0).toDouble());
@@ -84,9 +56,9 @@ void TF_Menu::FiltraTipoProcesso()
         reopen("ResultadoAcumulado", 0);
         return;
     }
-    listFamilies(connection(), dayFamilies, 1, D, U, k);
+    listFamilies(connection(), statements::dayFamilies, 1, D, U, k);
     reopen("Resultado", 1);
-    listFamilies(connection(), periodFamilies, 2, D, U, k);
+    listFamilies(connection(), statements::periodFamilies, 2, D, U, k);
     reopen("ResultadoAcumulado", 1);
 }
 

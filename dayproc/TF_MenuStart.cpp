@@ -7,6 +7,7 @@
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
 #include "DayParameters.h"
+#include "DayprocStatements.h"
 #include "MessageBox.h"
 #include "PlannerCalendar.h"
 #include "Query.h"
@@ -23,9 +24,6 @@
 namespace custos::dayproc {
 
 namespace {
-
-const QString unitDatabaseCheck = QStringLiteral("select count(*) contador from velko_cst.unidade"
-                                                 " where tnsnames = :database");
 
 bool flagIsOne(const data::DataSet& parametros, const char* flag)
 {
@@ -88,8 +86,8 @@ double TF_Menu::unit() const
 bool TF_Menu::connectedToUnitDatabase()
 {
     const session::Result result =
-        connection().query(unitDatabaseCheck, session::Params().setText(QStringLiteral("database"),
-                                                                       connection().param(QStringLiteral("DATABASE"))));
+        connection().query(statements::unitDatabaseCheck,
+                           session::Params().setText(QStringLiteral("database"), connection().param(QStringLiteral("DATABASE"))));
     return result.value(0, result.indexOf(QStringLiteral("CONTADOR"))).toDouble() > 0;
 }
 

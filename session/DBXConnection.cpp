@@ -3,6 +3,7 @@
 #include "DatabaseError.h"
 #include "Dialect.h"
 #include "PgResultCheck.h"
+#include "SessionStatements.h"
 
 #include <QCryptographicHash>
 #include <QLocale>
@@ -24,11 +25,6 @@ struct PgResultDeleter {
     void operator()(PGresult* r) const { PQclear(r); }
 };
 using PgResultPtr = std::unique_ptr<PGresult, PgResultDeleter>;
-
-// The statements that put every new connection into the cost system's session.
-const QString kSetRole = QStringLiteral("SET ROLE VELKO_USER IDENTIFIED BY RKT390426057W5NUV8390BY905832");
-const QString kSetNls = QStringLiteral("BEGIN VELKO.SET_NLS_PARAMETERS; END;");
-const QString kSetCompany = QStringLiteral("BEGIN VELKO.PKG_VELKO.SET_EMPRESA(:empresa); END;");
 
 const QString kTransactionLost = QStringLiteral(
     "A conexão com o banco de dados foi perdida durante a transação; a transação foi desfeita.");
@@ -327,11 +323,11 @@ void DBXConnection::open()
         raiseConnectionError(conn.get());
     m_impl->conn = std::move(conn);
     try {
-        runStatement(kSetRole, {});
-        runStatement(kSetNls, {});
+        runStatement(statements::SetRole, {});
+        runStatement(statements::SetNls, {});
         bool ok = false;
         const double company = QLocale::system().toDouble(param(QStringLiteral("DEFAULT COMPANY")), &ok);
-        runStatement(kSetCompany, Params().setNumber(QStringLiteral("empresa"), ok ? company : 0));
+        runStatement(statements::SetEmpresa, Params().setNumber(QStringLiteral("empresa"), ok ? company : 0));
         const auto res = m_impl->run("SELECT 'oracle.date'::regtype::oid");
         m_impl->dateOid = Oid(std::strtoul(PQgetvalue(res.get(), 0, 0), nullptr, 10));
     } catch (...) {

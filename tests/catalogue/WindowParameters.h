@@ -1,10 +1,15 @@
 #pragma once
-// The parameters the windows set for unit 1 and a day: the main window's day load, the
-// slaughter result window (purchases of the day's slaughter), the industrialized result window
-// on a family (its elaboration on another), the resale result window on a family and group,
-// the histories and the export lists (a price table and its base for each).
+// The datasets the windows open and the parameters they set for unit 1 and a day, reached by
+// walking the data module: each parameter takes its value by its name (the unit, the day, the
+// day's slaughter, the family the industrialized result window shows, ...), except the few
+// whose meaning differs by dataset (the family of the elaboration list and of the price export,
+// the family list key of the family results, the price tables of each export).
 
 #include "CatalogueDay.h"
+#include "Dialect.h"
+
+#include <QHash>
+#include <QSet>
 
 namespace custos::test {
 
@@ -22,65 +27,92 @@ struct DayIds
     double tabelaBaseRevenda = -1;
 };
 
-inline const QStringList kPerFamily{QStringLiteral("Q_ProcessosProducaoFamilia"),
-                                    QStringLiteral("CDS_Resultado_DT"), QStringLiteral("CDS_MateriaPrima_DT"),
-                                    QStringLiteral("CDS_Insumos"), QStringLiteral("CDS_CondenacaoDesossa")};
-
-inline void setDayParameters(data::TDataModule_Custo& m, QDate day, const DayIds& ids)
+// The ids of the one-day fixture (CatalogueDay) the windows' parameters refer to.
+inline DayIds catalogueDayIds(const CatalogueDay& day)
 {
-    using session::BindType;
-    const auto set = [&m](const char* dataSet, const char* name, BindType type, const QVariant& value) {
-        setParam(m.dataSet(QString::fromLatin1(dataSet)), QString::fromLatin1(name), type, value);
+    return {.idAbate = day.scalar(QStringLiteral("select id_abate from velko_cst.abate")).toDouble(),
+            .familia = 30,
+            .familiaElaboracao = 40,
+            .familiaRevenda = 7,
+            .grupoRevenda = 1,
+            .tabelaPreco = 1,
+            .tabelaRevenda = 1};
+}
+
+// Every dataset of the module a window opens: each client dataset, and each query that returns
+// rows and feeds no provider (its rows reach the windows through a data source).
+inline QList<data::DataSet*> openedDataSets(const data::TDataModule_Custo& m)
+{
+    QSet<const data::Query*> provided;
+    for (const data::Provider* provider : m.findChildren<data::Provider*>(Qt::FindDirectChildrenOnly))
+        provided.insert(provider->query());
+    QList<data::DataSet*> opened;
+    for (data::DataSet* dataSet : m.findChildren<data::DataSet*>(Qt::FindDirectChildrenOnly)) {
+        const auto* query = qobject_cast<const data::Query*>(dataSet);
+        if (!query || (!provided.contains(query) &&
+                       sql::translate(query->text().toStdString()).kind == sql::StatementKind::Query))
+            opened << dataSet;
+    }
+    return opened;
+}
+
+// Sets every parameter of every dataset a window opens, the way the windows do (on the client
+// dataset when it carries the parameter itself, otherwise on its query). ID_PROCESSO is left
+// to the rule that runs before the per-family datasets open. Returns the parameters it has no
+// value for, as "dataset.parameter".
+inline QStringList setDayParameters(data::TDataModule_Custo& m, QDate day, const DayIds& ids)
+{
+    const QHash<QString, QVariant> byName{
+        {QStringLiteral("ID_UNIDADE"), 1.0},
+        {QStringLiteral("P_ID_UNIDADE"), 1.0},
+        {QStringLiteral("P_CODIGO_EMPRESA"), 1.0},
+        {QStringLiteral("DATA"), day},
+        {QStringLiteral("P_DATA"), day},
+        {QStringLiteral("DATA_CUSTO"), day},
+        {QStringLiteral("APROVEITAMENTO_RATEIO"), QStringLiteral("KG")},
+        {QStringLiteral("APROVEITAMENTO"), 874.0},
+        {QStringLiteral("ID_ABATE"), ids.idAbate},
+        {QStringLiteral("PESO_MORTO"), 2500.0},
+        {QStringLiteral("QNTD_MORTO"), 10.0},
+        {QStringLiteral("ID_FAMILIA"), ids.familia},
+        {QStringLiteral("CODIGO_FAMILIA"), ids.familiaRevenda},
+        {QStringLiteral("CODIGO_GRUPO"), ids.grupoRevenda},
+        {QStringLiteral("TIPO"), 0.0},
+        {QStringLiteral("REFERENCIA"), 1.0},
     };
-    const auto unitAndDay = [&](const char* dataSet, const char* unit = "id_unidade",
-                                const char* date = "data") {
-        set(dataSet, unit, BindType::Number, 1);
-        set(dataSet, date, BindType::Date, day);
+    // "dataset.PARAMETER": what the parameter is for that dataset.
+    const QHash<QString, QVariant> byDataSet{
+        {QStringLiteral("CDS_Resultado.ID_FAMILIA"), 0.0}, // no family list: every family
+        {QStringLiteral("CDS_ResultadoAcumulado.ID_FAMILIA"), 0.0},
+        {QStringLiteral("CDS_ProducaoElaboracao.ID_FAMILIA"), ids.familiaElaboracao},
+        {QStringLiteral("CDS_ExportarTabelaPreco.ID_FAMILIA"), ids.familiaElaboracao},
+        {QStringLiteral("CDS_ExportarTabelaPreco.ID_TABELA_PRECO"), ids.tabelaPreco},
+        {QStringLiteral("CDS_ExportarTabelaPreco.ID_TABELA_BASE"), ids.tabelaBase},
+        {QStringLiteral("CDS_ExportarTabelaRevenda.ID_TABELA_PRECO"), ids.tabelaRevenda},
+        {QStringLiteral("CDS_ExportarTabelaRevenda.ID_TABELA_BASE"), ids.tabelaBaseRevenda},
     };
-    for (const char* name :
-         {"Q_Moeda", "CDS_AbateProduto", "CDS_Abate_Produto_Nivel2", "CDS_CondenacaoMiudos",
-          "CDS_Industrializado", "CDS_ResultadoAcumulado", "CDS_Revenda", "CDS_ResumoRevenda",
-          "CDS_ResumoRevendaAcumulado", "CDS_ResultadoRevenda", "CDS_Parametros", "CDS_ExportarTabelaPreco",
-          "CDS_ExportarTabelaRevenda", "CDS_ProducaoElaboracao"})
-        unitAndDay(name);
-    for (const QString& name : kPerFamily) {
-        unitAndDay(qPrintable(name));
-        set(qPrintable(name), "id_familia", BindType::Number, ids.familia);
+    QStringList missing;
+    for (data::DataSet* dataSet : openedDataSets(m)) {
+        std::vector<session::BindValue> parameters;
+        if (auto* cds = qobject_cast<data::ClientDataSet*>(dataSet)) {
+            parameters = cds->params().values();
+            for (const session::BindValue& p : cds->provider()->query()->params().values())
+                parameters.push_back(p);
+        } else {
+            parameters = static_cast<data::Query*>(dataSet)->params().values();
+        }
+        for (const session::BindValue& parameter : parameters) {
+            if (parameter.name == QLatin1String("ID_PROCESSO"))
+                continue;
+            const QString key = dataSet->objectName() + u'.' + parameter.name;
+            const QVariant value = byDataSet.value(key, byName.value(parameter.name));
+            if (value.isValid())
+                setParam(*dataSet, parameter.name, parameter.type, value);
+            else
+                missing << key;
+        }
     }
-    for (const char* name : {"CDS_Abate", "CDS_AbateAcumulado"}) {
-        unitAndDay(name);
-        set(name, "aproveitamento_rateio", BindType::Text, QStringLiteral("KG"));
-    }
-    set("CDS_Abate", "aproveitamento", BindType::Number, 874.0);
-    set("CDS_Compra", "ID_ABATE", BindType::Number, ids.idAbate);
-    set("Q_Peso_Vivo", "PESO_MORTO", BindType::Number, 2500.0);
-    set("Q_Peso_Vivo", "QNTD_MORTO", BindType::Number, 10.0);
-    unitAndDay("Q_Peso_Vivo", "P_CODIGO_EMPRESA", "P_DATA");
-    set("CDS_Resultado", "ID_UNIDADE", BindType::Integer, 1);
-    set("CDS_Resultado", "DATA", BindType::Date, day);
-    set("CDS_Resultado", "ID_FAMILIA", BindType::Integer, 0);
-    set("CDS_ResultadoAcumulado", "id_familia", BindType::Number, 0);
-    set("CDS_ProducaoElaboracao", "id_familia", BindType::Number, ids.familiaElaboracao);
-    set("CDS_ResultadoRevenda", "codigo_familia", BindType::Number, ids.familiaRevenda);
-    set("CDS_ResultadoRevenda", "codigo_grupo", BindType::Number, ids.grupoRevenda);
-    for (const char* name : {"Q_DiasFechados", "Q_DiasAbertos"})
-        unitAndDay(name, "ID_UNIDADE", "DATA");
-    for (const char* name : {"Q_ValidaOP", "Q_ValidaAcertos"}) {
-        set(name, "P_ID_UNIDADE", BindType::Integer, 1);
-        set(name, "P_DATA", BindType::Date, day);
-    }
-    for (const char* name : {"CDS_HistoricoCusto", "CDS_LogCusto"})
-        unitAndDay(name, "ID_UNIDADE", "DATA_CUSTO");
-    set("CDS_TabelaCusto", "tipo", BindType::Number, 0);
-    for (const char* name : {"CDS_ExportarTabelaPreco", "CDS_ExportarTabelaRevenda"})
-        set(name, "referencia", BindType::Number, 1);
-    set("CDS_ExportarTabelaPreco", "id_tabela_preco", BindType::Number, ids.tabelaPreco);
-    set("CDS_ExportarTabelaPreco", "id_tabela_base", BindType::Number, ids.tabelaBase);
-    set("CDS_ExportarTabelaPreco", "id_familia", BindType::Number, ids.familiaElaboracao);
-    set("CDS_ExportarTabelaRevenda", "id_tabela_preco", BindType::Number, ids.tabelaRevenda);
-    set("CDS_ExportarTabelaRevenda", "id_tabela_base", BindType::Number, ids.tabelaBaseRevenda);
-    set("CDS_ExportarTabelaRevenda", "codigo_familia", BindType::Number, ids.familiaRevenda);
-    set("CDS_ExportarTabelaRevenda", "codigo_grupo", BindType::Number, ids.grupoRevenda);
+    return missing;
 }
 
 } // namespace custos::test

@@ -1,13 +1,15 @@
 // The datasets of the cost data module against the real server, on a generated day with
 // slaughter, production and resale and on the day after it, which has no movement: every
-// dataset opens with the parameters its windows set, its declared fields hold values of their
-// kind and width, its aggregates equal the same expressions computed by the server over the
-// statement's rows, and the figures the statements compute match the fixture's hand-worked
-// costs. Then the parameter set reader, the process parameter rule and the family filter.
+// dataset a window opens (walked from the module) opens with the parameters its windows set and
+// has the rows expected of it, its declared fields hold values of their kind and width, each of
+// its aggregates equals the same expression computed by the server over the statement's rows,
+// and the figures the statements compute match the fixture's hand-worked costs. Then the
+// parameter set reader, the process parameter rule and the family filter.
 #include "CatalogueChecks.h"
 #include "CatalogueDay.h"
 #include "DataError.h"
 #include "DataSource.h"
+#include "WalkRows.h"
 #include "WindowParameters.h"
 
 #include <QtTest>
@@ -19,11 +21,13 @@ using custos::data::Query;
 using custos::data::TDataModule_Custo;
 using custos::session::BindType;
 using custos::session::Params;
+using custos::test::addWalkRows;
 using custos::test::CatalogueDay;
 using custos::test::checkValuesAndAggregates;
 using custos::test::DayIds;
 using custos::test::kDia;
 using custos::test::kDiaSemMovimento;
+using custos::test::openedDataSets;
 using custos::test::setDayParameters;
 using custos::test::setParam;
 
@@ -31,12 +35,7 @@ class TestCatalogue : public QObject
 {
     Q_OBJECT
     std::unique_ptr<CatalogueDay> m_day;
-    DayIds m_ids{.familia = 30,
-                 .familiaElaboracao = 40,
-                 .familiaRevenda = 7,
-                 .grupoRevenda = 1,
-                 .tabelaPreco = 1,
-                 .tabelaRevenda = 1};
+    DayIds m_ids;
 
     void openAll(QDate day)
     {
@@ -56,61 +55,67 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
         m_day = std::make_unique<CatalogueDay>();
         m_day->db->loadFixture(QStringLiteral("catalogue_parametros.sql"));
-        m_ids.idAbate = m_day->scalar(QStringLiteral("select id_abate from velko_cst.abate")).toDouble();
+        m_ids = custos::test::catalogueDayIds(*m_day);
+        const QStringList unset = setDayParameters(*m_day->module, kDia, m_ids);
+        QVERIFY2(unset.isEmpty(), qPrintable(QStringLiteral("no value for ") + unset.join(u' ')));
     }
 
+    // Every dataset a window opens, walked from the module, with the rows it has on the day and
+    // on the day without movement.
     void everyDataSetOpens_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("rowsOnTheDay");
         QTest::addColumn<int>("rowsWithoutMovement");
-        const struct
-        {
-            const char* name;
-            int onTheDay;
-            int withoutMovement;
-        } rows[] = {
-            {"GetEmpresa", 1, 1},
-            {"Q_Moeda", 1, 1},
-            {"CDS_Abate", 1, 0},
-            {"CDS_AbateAcumulado", 1, 1}, // the month so far still holds the 15th
-            {"CDS_Compra", 1, 1},         // the purchases of a slaughter id, whatever the day
-            {"CDS_AbateProduto", 2, 0},
-            {"CDS_Abate_Produto_Nivel2", 2, 0},
-            {"CDS_CondenacaoMiudos", 1, 0},
-            {"Q_Peso_Vivo", 1, 1}, // one row of sums, empty without a live weighing
-            {"CDS_Industrializado", 1, 0},
-            {"CDS_Resultado", 2, 0},
-            {"CDS_ResultadoAcumulado", 2, 2},
-            {"Q_ProcessosProducaoFamilia", 1, 0},
-            {"CDS_Resultado_DT", 2, 0},
-            {"CDS_MateriaPrima_DT", 1, 0},
-            {"CDS_Insumos", 1, 0},
-            {"CDS_ProducaoElaboracao", 2, 0},
-            {"CDS_CondenacaoDesossa", 1, 0},
-            {"CDS_Revenda", 1, 0},
-            {"CDS_ResumoRevenda", 1, 0},
-            {"CDS_ResumoRevendaAcumulado", 1, 1},
-            {"CDS_ResultadoRevenda", 2, 0},
-            {"CDS_Parametros", 1, 1},
-            {"Q_DiasFechados", 0, 0},
-            {"Q_DiasAbertos", 0, 1}, // the 15th is still open
-            {"Q_ValidaOP", 0, 0},
-            {"Q_ValidaAcertos", 0, 0},
-            {"CDS_HistoricoCusto", 1, 0},
-            {"CDS_LogCusto", 2, 0},
-            {"CDS_TabelaCusto", 1, 1},
-            {"CDS_ExportarTabelaPreco", 1, 0},
-            {"CDS_ExportarTabelaRevenda", 2, 0},
+        QTest::addColumn<QString>("problem");
+        const QMap<QString, std::pair<int, int>> rows{
+            {"GetEmpresa", {1, 1}},
+            {"Q_Moeda", {1, 1}},
+            {"CDS_Abate", {1, 0}},
+            {"CDS_AbateAcumulado", {1, 1}}, // the month so far still holds the 15th
+            {"CDS_Compra", {1, 1}},         // the purchases of a slaughter id, whatever the day
+            {"CDS_AbateProduto", {2, 0}},
+            {"CDS_Abate_Produto_Nivel2", {2, 0}},
+            {"CDS_CondenacaoMiudos", {1, 0}},
+            {"Q_Peso_Vivo", {1, 1}}, // one row of sums, empty without a live weighing
+            {"CDS_Industrializado", {1, 0}},
+            {"CDS_Resultado", {2, 0}},
+            {"CDS_ResultadoAcumulado", {2, 2}},
+            {"Q_ProcessosProducaoFamilia", {1, 0}},
+            {"CDS_Resultado_DT", {2, 0}},
+            {"CDS_MateriaPrima_DT", {1, 0}},
+            {"CDS_Insumos", {1, 0}},
+            {"CDS_ProducaoElaboracao", {2, 0}},
+            {"CDS_CondenacaoDesossa", {1, 0}},
+            {"CDS_Revenda", {1, 0}},
+            {"CDS_ResumoRevenda", {1, 0}},
+            {"CDS_ResumoRevendaAcumulado", {1, 1}},
+            {"CDS_ResultadoRevenda", {2, 0}},
+            {"CDS_Parametros", {1, 1}},
+            {"Q_DiasFechados", {0, 0}},
+            {"Q_DiasAbertos", {0, 1}}, // the 15th is still open
+            {"Q_ValidaOP", {0, 0}},
+            {"Q_ValidaAcertos", {0, 0}},
+            {"CDS_HistoricoCusto", {1, 0}},
+            {"CDS_LogCusto", {2, 0}},
+            {"CDS_TabelaCusto", {1, 1}},
+            {"CDS_ExportarTabelaPreco", {1, 0}},
+            {"CDS_ExportarTabelaRevenda", {2, 0}},
         };
-        for (const auto& row : rows)
-            QTest::newRow(row.name) << QString::fromLatin1(row.name) << row.onTheDay << row.withoutMovement;
+        QStringList walked;
+        for (const DataSet* dataSet : openedDataSets(*m_day->module))
+            walked << dataSet->objectName();
+        addWalkRows(walked, rows, [](const QString& name, std::pair<int, int> expected, const QString& problem) {
+            QTest::newRow(qPrintable(name)) << name << expected.first << expected.second << problem;
+        });
     }
     void everyDataSetOpens()
     {
         QFETCH(QString, name);
         QFETCH(int, rowsOnTheDay);
         QFETCH(int, rowsWithoutMovement);
+        QFETCH(QString, problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         DataSet& dataSet = m_day->module->dataSet(name);
         for (const QDate day : {kDia, kDiaSemMovimento}) {
             openAll(day);
@@ -242,9 +247,17 @@ private Q_SLOTS:
     void processParameter()
     {
         openAll(kDia);
+        QStringList followers; // the client datasets whose statement takes the process
+        for (const ClientDataSet* dataSet : m_day->module->findChildren<ClientDataSet*>()) {
+            if (dataSet->provider()->query()->params().find(QStringLiteral("ID_PROCESSO")))
+                followers << dataSet->objectName();
+        }
+        followers.sort();
+        QCOMPARE(followers, (QStringList{"CDS_Insumos", "CDS_MateriaPrima_DT", "CDS_Resultado_DT"}));
         Query& processos = m_day->module->query(QStringLiteral("Q_ProcessosProducaoFamilia"));
-        for (const char* name : {"CDS_Resultado_DT", "CDS_MateriaPrima_DT", "CDS_Insumos"}) {
-            ClientDataSet& dataSet = m_day->cds(name);
+        for (const QString& name : followers) {
+            ClientDataSet& dataSet = m_day->module->clientDataSet(name);
+            const QByteArray label = name.toLatin1();
             const auto process = [&dataSet] {
                 return dataSet.provider()->query()->params().find(QStringLiteral("ID_PROCESSO"))->value;
             };
@@ -253,7 +266,7 @@ private Q_SLOTS:
             dataSet.open();
             QCOMPARE(process(), QVariant(0.0));
             const int everyProcess = dataSet.recordCount();
-            QVERIFY2(everyProcess > 0, name);
+            QVERIFY2(everyProcess > 0, label);
 
             processos.open();
             QCOMPARE(processos.fieldByName(QStringLiteral("ID_PROCESSO")).asFloat(), 300.0);
@@ -270,7 +283,7 @@ private Q_SLOTS:
             dataSet.close();
             dataSet.open();
             QCOMPARE(process(), QVariant(400.0));
-            QVERIFY2(dataSet.isEmpty(), name);
+            QVERIFY2(dataSet.isEmpty(), label);
             processos.params().setNumber(QStringLiteral("ID_FAMILIA"), 30);
         }
     }

@@ -1,10 +1,11 @@
 // The datasets of the cost data module on the demo's data (scale 1, unit 1, 15/03/2024): every
-// dataset opens with the parameters its windows set, on ids the demo's day holds, its declared
-// fields hold values of their kind and width and its aggregates equal the same expressions
-// computed by the server over the statement's rows; the datasets the main window opens on the
-// day have rows.
+// dataset a window opens (walked from the module) opens with the parameters its windows set, on
+// ids the demo's day holds, its declared fields hold values of their kind and width and each of
+// its aggregates equals the same expression computed by the server over the statement's rows;
+// the datasets the main window opens on the day have rows.
 #include "CatalogueChecks.h"
 #include "DemoDay.h"
+#include "WalkRows.h"
 #include "WindowParameters.h"
 
 #include <QtTest>
@@ -99,17 +100,18 @@ private Q_SLOTS:
               "%.0f/%.0f",
               m_ids.idAbate, m_ids.familia, m_ids.familiaElaboracao, m_ids.familiaRevenda, m_ids.grupoRevenda,
               m_ids.tabelaPreco, m_ids.tabelaBase, m_ids.tabelaRevenda, m_ids.tabelaBaseRevenda);
+        const QStringList unset = custos::test::setDayParameters(*m_module, kDemoDay, m_ids);
+        QVERIFY2(unset.isEmpty(), qPrintable(QStringLiteral("no value for ") + unset.join(u' ')));
     }
 
+    // Every dataset a window opens, walked from the module; those the main window opens on the
+    // day have rows.
     void everyDataSetOpens_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("mainWindow"); // the main window opens it on the day: it has rows
-        const struct
-        {
-            const char* name;
-            bool mainWindow;
-        } rows[] = {
+        QTest::addColumn<bool>("mainWindow");
+        QTest::addColumn<QString>("problem");
+        const QMap<QString, bool> mainWindow{
             {"GetEmpresa", false},
             {"Q_Moeda", true},
             {"CDS_Abate", true},
@@ -143,13 +145,19 @@ private Q_SLOTS:
             {"CDS_ExportarTabelaPreco", false},
             {"CDS_ExportarTabelaRevenda", false},
         };
-        for (const auto& row : rows)
-            QTest::newRow(row.name) << QString::fromLatin1(row.name) << row.mainWindow;
+        QStringList walked;
+        for (const DataSet* dataSet : custos::test::openedDataSets(*m_module))
+            walked << dataSet->objectName();
+        custos::test::addWalkRows(walked, mainWindow, [](const QString& name, bool opened, const QString& problem) {
+            QTest::newRow(qPrintable(name)) << name << opened << problem;
+        });
     }
     void everyDataSetOpens()
     {
         QFETCH(QString, name);
         QFETCH(bool, mainWindow);
+        QFETCH(QString, problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         for (DataSet* dataSet : m_module->findChildren<DataSet*>())
             dataSet->close();
         custos::test::setDayParameters(*m_module, kDemoDay, m_ids);

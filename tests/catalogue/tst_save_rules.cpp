@@ -1,11 +1,15 @@
-// The save rules of the cost data module on the generated fixture day: a posted price is
-// written at once and, with AutoRefresh on, the values the server derives from it are read
-// again (for a slaughter product also the day's by-product total of the slaughter); the
+// The save rules of the cost data module on the generated fixture day: every client dataset
+// (walked from the module) carries the rule its save needs, and a post on it writes the
+// columns of its table's row; a posted price is written at once and, with AutoRefresh on, the
+// values the server derives from it are read again (for a slaughter product also the day's
+// by-product total of the slaughter); the
 // month-to-date slaughter saves the daily one; refused rows stay pending and are reported;
 // re-reading over pending changes and editing a read-only dataset are refused; the history
 // marks are never written.
 #include "CatalogueDay.h"
 #include "DataError.h"
+#include "WalkRows.h"
+#include "WindowParameters.h"
 
 #include <QtTest>
 #include <cmath>
@@ -23,6 +27,72 @@ namespace {
 double cents(double value)
 {
     return std::round(value * 100) / 100;
+}
+
+// What a client dataset's save must do: the rule it runs after a post, the dataset whose
+// changes that rule writes (itself when empty), the table they go to, the column that finds the
+// row, and each column a save writes with a value the test writes to it.
+struct ExpectedSave
+{
+    QString rule;
+    QString saved;
+    QString table;
+    QString identifying;
+    QMap<QString, QVariant> writes;
+};
+
+const QDateTime kFechamento(QDate(2024, 3, 16), QTime(10, 30));
+
+// Every client dataset with a save rule; the others have none.
+const QMap<QString, ExpectedSave>& expectedSaves()
+{
+    static const QMap<QString, ExpectedSave> saves = [] {
+        const QMap<QString, QVariant> closing{{"DATA_FECHAMENTO", kFechamento},
+                                              {"USUARIO_FECHAMENTO", QStringLiteral("ANALISTA")}};
+        QMap<QString, QVariant> slaughter = closing;
+        slaughter.insert("TOTAL_APROVEITAMENTO", 900.0);
+        return QMap<QString, ExpectedSave>{
+            {"CDS_Abate", {"save", "", "VELKO_CST.ABATE", "ID_ABATE", slaughter}},
+            {"CDS_AbateAcumulado", {"save CDS_Abate", "CDS_Abate", "VELKO_CST.ABATE", "ID_ABATE", slaughter}},
+            {"CDS_AbateProduto",
+             {"save, re-read, credit CDS_Abate", "", "VELKO_CST.ABATE_PRECO", "ID_ABATE_PRECO",
+              {{"PRECO", 12.0}, {"ID_ORDEM_PRODUCAO", QStringLiteral("4711")}}}},
+            {"CDS_Industrializado", {"save", "", "VELKO_CST.INDUSTRIAL", "ID_INDUSTRIAL", closing}},
+            {"CDS_Resultado_DT",
+             {"save, re-read", "", "VELKO_CST.INDUSTRIAL_PRECO", "ID_INDUSTRIAL_PRECO",
+              {{"PRECO", 31.0}, {"VALOR_SERVICO", 5.5}, {"VALOR_SERVICO_KG", 0.25}}}},
+            {"CDS_MateriaPrima_DT",
+             {"save, re-read, re-read CDS_Resultado_DT", "", "VELKO_CST.INDUSTRIAL_PRECO_MP",
+              "ID_INDUSTRIAL_PRECO_MP", {{"PRECO", 25.0}}}},
+            {"CDS_Revenda", {"save", "", "VELKO_CST.REVENDA", "ID_REVENDA", closing}},
+            {"CDS_ResultadoRevenda",
+             {"save, re-read", "", "VELKO_CST.REVENDA_PRECO", "ID_REVENDA_PRECO", {{"PRECO", 26.0}}}},
+            // The marks of the price captures and the log stay on the client.
+            {"CDS_HistoricoCusto", {"save", "", "VELKO_CST.REVENDA", "", {}}},
+            {"CDS_LogCusto", {"save", "", "VELKO_CST.REVENDA", "ID_LOG_CUSTO", {}}},
+        };
+    }();
+    return saves;
+}
+
+// A value as text, a moment to the second whatever its time spec.
+QString text(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QDateTime)
+        return value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return value.toString();
+}
+
+// The fields of an open dataset its provider gives the flag.
+QStringList fieldsFlagged(const ClientDataSet& dataSet, custos::data::ProviderFlag flag)
+{
+    QStringList names;
+    for (int c = 0; c < dataSet.fieldCount(); ++c) {
+        if (dataSet.provider()->flags(dataSet.field(c).name()) & flag)
+            names << dataSet.field(c).name();
+    }
+    names.sort();
+    return names;
 }
 
 } // namespace
@@ -88,6 +158,72 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
     void init() { m_day = std::make_unique<CatalogueDay>(); }
     void cleanup() { m_day.reset(); }
+
+    // Every client dataset the module holds with a post rule, walked from a module of its own.
+    void postWritesTheRowOfItsTable_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("problem");
+        custos::session::DBXConnection unopened;
+        const TDataModule_Custo walkedModule(unopened);
+        QStringList walked;
+        QHash<QString, QString> rules;
+        for (const ClientDataSet* dataSet : walkedModule.findChildren<ClientDataSet*>()) {
+            // No rule of the module checks a row before it is posted.
+            QVERIFY2(dataSet->beforePostRule().isEmpty(), qPrintable(dataSet->objectName()));
+            if (dataSet->afterPostRule().isEmpty())
+                continue;
+            walked << dataSet->objectName();
+            rules.insert(dataSet->objectName(), dataSet->afterPostRule());
+        }
+        custos::test::addWalkRows(walked, expectedSaves(),
+                                  [&rules](const QString& name, const ExpectedSave&, const QString& problem) {
+                                      QTest::newRow(qPrintable(name)) << name << rules.value(name) << problem;
+                                  });
+    }
+    void postWritesTheRowOfItsTable()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, rule);
+        QFETCH(QString, problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        const ExpectedSave& expected = expectedSaves()[name];
+        QCOMPARE(rule, expected.rule);
+
+        QVERIFY(custos::test::setDayParameters(module(), kDia, custos::test::catalogueDayIds(*m_day)).isEmpty());
+        for (custos::data::DataSet* dataSet : custos::test::openedDataSets(module()))
+            dataSet->open();
+        ClientDataSet& posted = module().clientDataSet(name);
+        ClientDataSet& saved = expected.saved.isEmpty() ? posted : module().clientDataSet(expected.saved);
+        if (&saved != &posted)
+            QCOMPARE(posted.provider()->tableName(), QString()); // nothing of its own is written
+        QCOMPARE(saved.provider()->tableName(), expected.table);
+        QCOMPARE(fieldsFlagged(saved, custos::data::ProviderFlag::Identifying),
+                 expected.identifying.isEmpty() ? QStringList() : QStringList{expected.identifying});
+        QCOMPARE(fieldsFlagged(saved, custos::data::ProviderFlag::Writable), QStringList(expected.writes.keys()));
+
+        for (auto column = expected.writes.constBegin(); column != expected.writes.constEnd(); ++column) {
+            QVERIFY2(!saved.isEmpty(), qPrintable(saved.objectName()));
+            saved.first();
+            const QVariant id = saved.fieldByName(expected.identifying).value();
+            const auto storedValue = [&] {
+                return m_day->connection
+                    ->query(QStringLiteral("select %1 from %2 where %3 = :id")
+                                .arg(column.key(), expected.table, expected.identifying),
+                            custos::session::Params().setNumber(QStringLiteral("id"), id.toDouble()))
+                    .value(0, 0);
+            };
+            QVERIFY2(text(storedValue()) != text(column.value()), qPrintable(column.key()));
+            saved.edit();
+            saved.fieldByName(column.key()).setValue(column.value());
+            if (&saved != &posted)
+                posted.edit();
+            posted.post();
+            QCOMPARE(saved.changeCount(), 0);
+            QCOMPARE(text(storedValue()), text(column.value()));
+        }
+    }
 
     // A saved price moves the product's result (figures of tests/db/tst_packages.cpp); the
     // re-read shows it only with AutoRefresh on.

@@ -430,11 +430,11 @@ private Q_SLOTS:
         d.usePriceSaveMap();
         bool refuse = true;
         int saves = 0;
-        d.cds.setBeforePost([&](DataSet&) {
+        d.cds.setBeforePost(QStringLiteral("refuse"), [&](DataSet&) {
             if (refuse)
                 throw DataError(QStringLiteral("recusado"));
         });
-        d.cds.setAfterPost([&](DataSet& posted) {
+        d.cds.setAfterPost(QStringLiteral("save"), [&](DataSet& posted) {
             ++saves;
             QCOMPARE(static_cast<ClientDataSet&>(posted).applyUpdates(), 0);
         });

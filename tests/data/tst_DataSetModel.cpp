@@ -55,7 +55,7 @@ private Q_SLOTS:
         preco.setDisplayFormat(QStringLiteral("#,0.000"));
         preco.setEditFormat(QStringLiteral("#0.000"));
         m_saves = 0;
-        cds().setAfterPost([this](DataSet& posted) {
+        cds().setAfterPost(QStringLiteral("save"), [this](DataSet& posted) {
             ++m_saves;
             static_cast<ClientDataSet&>(posted).applyUpdates();
         });
@@ -154,7 +154,7 @@ private Q_SLOTS:
 
     void errorsOfPostRulesReachTheCaller()
     {
-        cds().setBeforePost([](DataSet&) { throw DataError(QStringLiteral("regra")); });
+        cds().setBeforePost(QStringLiteral("refuse"), [](DataSet&) { throw DataError(QStringLiteral("regra")); });
         QVERIFY_THROWS_EXCEPTION(DataError, m_model->setData(at(0, "PRECO"), QStringLiteral("1")));
         QCOMPARE(cds().state(), DataSet::State::Browse);
         QCOMPARE(m_model->data(at(0, "PRECO"), DataSetModel::RawValueRole), QVariant(10.25));

@@ -59,7 +59,7 @@ private Q_SLOTS:
         m_sets->usePriceSaveMap();
         cds().declareField("PRECO", data::FieldKind::Float).setDisplayFormat("#,0.000");
         cds().declareField("PRECO_TOTAL", data::FieldKind::Float).setDisplayFormat("#,0.00");
-        cds().setAfterPost([](data::DataSet& posted) { static_cast<data::ClientDataSet&>(posted).applyUpdates(); });
+        cds().setAfterPost(QStringLiteral("save"), [](data::DataSet& posted) { static_cast<data::ClientDataSet&>(posted).applyUpdates(); });
         m_dts = std::make_unique<data::DataSource>(&cds());
         m_rows = std::make_unique<DataSourceRows>(m_dts.get());
         m_view = std::make_unique<GridView>();
@@ -111,7 +111,7 @@ private Q_SLOTS:
     void refusedPostKeepsTheEdit()
     {
         custos::ui::ScopedMessageHook answer([](auto, auto, const QString&) { return custos::ui::MessageResult::Ok; });
-        cds().setBeforePost([](data::DataSet& d) {
+        cds().setBeforePost(QStringLiteral("price limit"), [](data::DataSet& d) {
             if (d.fieldByName("PRECO").asFloat() > 100)
                 throw data::DataError("Preço acima do permitido.");
         });
@@ -128,15 +128,16 @@ private Q_SLOTS:
     void saveRefusedByTheServerIsShown()
     {
         custos::ui::ScopedMessageHook answer([](auto, auto, const QString&) { return custos::ui::MessageResult::Ok; });
-        cds().setAfterPost([](data::DataSet&) {
+        cds().setAfterPost(QStringLiteral("refused save"), [](data::DataSet&) {
             custos::session::raiseDatabaseError(QStringLiteral("permission denied for table abate_preco"),
                                                 QStringLiteral("42501"));
         });
         typePrice(1, "12");
-        cds().setAfterPost({});
         QCOMPARE(m_errors, QStringList{"Permissão negada para esta operação.\rpermission denied for table abate_preco"});
-        typePrice(2, "21"); // the grid goes on editing
+        cds().setAfterPost(QStringLiteral("save"), [](data::DataSet& posted) { static_cast<data::ClientDataSet&>(posted).applyUpdates(); });
+        typePrice(2, "21"); // the grid goes on editing and saving
         QCOMPARE(m_errors.size(), 1);
+        QCOMPARE(storedPrice(2), QString("21"));
     }
 
     void readOnlyDatasetIsNotEdited()
