@@ -16,8 +16,6 @@ namespace custos::app {
 
 int runCustos(const QString& programFolder)
 {
-    QApplication::setApplicationDisplayName(QStringLiteral("Varnelle CUSTOS"));
-
     dayproc::TF_Menu F_Menu;
     session::Global_Library Global_Library;
     data::TDataModule_Custo DataModule_Custo(Global_Library.connection());

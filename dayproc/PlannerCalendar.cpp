@@ -1,17 +1,21 @@
 #include "PlannerCalendar.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace custos::dayproc {
 
 namespace {
 
-constexpr int titleHeight = 22;
-constexpr int dayNamesHeight = 18;
-constexpr int rowHeight = 20;
+// The heights the calendar is drawn at; a larger font makes its lines taller, so that the
+// last line ("Hoje ...") always lies inside the size the calendar asks for.
+constexpr int designedTitleHeight = 22;
+constexpr int designedDayNamesHeight = 18;
+constexpr int designedRowHeight = 20;
+constexpr int designedTodayHeight = 20;
 constexpr int weekRows = 6;
-constexpr int todayHeight = 20;
 constexpr int arrowWidth = 22;
 
 const QColor background(0xFF, 0xFF, 0x80);
@@ -74,9 +78,20 @@ void PlannerCalendar::showMonth(const QDate& anyDayOfMonth)
     update();
 }
 
+PlannerCalendar::Lines PlannerCalendar::lines() const
+{
+    const int text = QFontMetrics(font()).height() + 2;
+    QFont bold = font();
+    bold.setBold(true);
+    const int boldText = QFontMetrics(bold).height() + 2;
+    return {std::max(designedTitleHeight, boldText), std::max(designedDayNamesHeight, boldText),
+            std::max(designedRowHeight, text), std::max(designedTodayHeight, text)};
+}
+
 QSize PlannerCalendar::sizeHint() const
 {
-    return QSize(7 * 30, titleHeight + dayNamesHeight + weekRows * rowHeight + todayHeight);
+    const Lines l = lines();
+    return QSize(7 * 30, l.title + l.dayNames + weekRows * l.row + l.today);
 }
 
 int PlannerCalendar::cellWidth() const
@@ -86,36 +101,39 @@ int PlannerCalendar::cellWidth() const
 
 QRect PlannerCalendar::titleRect() const
 {
-    return QRect(0, 0, width(), titleHeight);
+    return QRect(0, 0, width(), lines().title);
 }
 
 QRect PlannerCalendar::previousMonthRect() const
 {
-    return QRect(0, 0, arrowWidth, titleHeight);
+    return QRect(0, 0, arrowWidth, lines().title);
 }
 
 QRect PlannerCalendar::nextMonthRect() const
 {
-    return QRect(width() - arrowWidth, 0, arrowWidth, titleHeight);
+    return QRect(width() - arrowWidth, 0, arrowWidth, lines().title);
 }
 
 QRect PlannerCalendar::todayRect() const
 {
-    return QRect(0, titleHeight + dayNamesHeight + weekRows * rowHeight, width(), todayHeight);
+    const Lines l = lines();
+    return QRect(0, l.title + l.dayNames + weekRows * l.row, width(), l.today);
 }
 
 QRect PlannerCalendar::dayRect(const QDate& day) const
 {
+    const Lines l = lines();
     if (day.year() != m_month.year() || day.month() != m_month.month())
         return {};
     const int row = (columnOf(m_month) + day.day() - 1) / 7;
     const int left = (width() - 7 * cellWidth()) / 2;
-    return QRect(left + columnOf(day) * cellWidth(), titleHeight + dayNamesHeight + row * rowHeight, cellWidth(),
-                 rowHeight);
+    return QRect(left + columnOf(day) * cellWidth(), l.title + l.dayNames + row * l.row, cellWidth(),
+                 l.row);
 }
 
 void PlannerCalendar::paintEvent(QPaintEvent*)
 {
+    const Lines l = lines();
     QPainter painter(this);
     painter.fillRect(rect(), background);
     QFont bold = font();
@@ -130,11 +148,11 @@ void PlannerCalendar::paintEvent(QPaintEvent*)
     const int left = (width() - 7 * cellWidth()) / 2;
     for (int c = 0; c < 7; ++c) {
         painter.setPen(c >= 5 ? weekend : navy);
-        painter.drawText(QRect(left + c * cellWidth(), titleHeight, cellWidth(), dayNamesHeight), Qt::AlignCenter,
+        painter.drawText(QRect(left + c * cellWidth(), l.title, cellWidth(), l.dayNames), Qt::AlignCenter,
                          dayNames()[c]);
     }
     painter.setPen(navy);
-    painter.drawLine(left, titleHeight + dayNamesHeight - 1, left + 7 * cellWidth(), titleHeight + dayNamesHeight - 1);
+    painter.drawLine(left, l.title + l.dayNames - 1, left + 7 * cellWidth(), l.title + l.dayNames - 1);
 
     const QDate today = QDate::currentDate();
     painter.setFont(font());

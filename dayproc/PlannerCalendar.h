@@ -46,6 +46,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    struct Lines
+    {
+        int title, dayNames, row, today;
+    };
+    Lines lines() const;
     QRect titleRect() const;
     QRect todayRect() const;
     int cellWidth() const;

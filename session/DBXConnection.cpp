@@ -40,6 +40,19 @@ struct BoundValues
     std::vector<std::string> typeNames; // for block procedures
 };
 
+// A statement the translation refuses is a fault of the program, shown as a database error:
+// a sentence for the user over the translator's diagnosis.
+const sql::Translation& translated(const std::string& oracleText)
+{
+    try {
+        return sql::translate(oracleText);
+    } catch (const sql::TranslationError& error) {
+        throw DatabaseError(QString::fromUtf8(error.what()), QStringLiteral("42601"),
+                            QStringLiteral("A instrução do programa não pôde ser preparada para o servidor de "
+                                           "banco de dados."));
+    }
+}
+
 } // namespace
 
 struct DBXConnection::Impl
@@ -376,7 +389,7 @@ void DBXConnection::connectionLost()
 Result DBXConnection::runStatement(const QString& oracleText, const Params& params)
 {
     const std::string key = oracleText.toStdString();
-    const sql::Translation& t = sql::translate(key);
+    const sql::Translation& t = translated(key);
     try {
         if (t.kind == sql::StatementKind::Block) {
             m_impl->runBlock(t, key, params);

@@ -1,6 +1,5 @@
 #include "MessageBox.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace custos::ui {
@@ -76,11 +75,16 @@ QString withLineBreaks(QString text)
 
 } // namespace
 
+QString applicationTitle()
+{
+    return QStringLiteral("Varnelle CUSTOS");
+}
+
 MessageResult showMessage(MessageType type, MessageButtons buttons, const QString& text, QWidget* parent)
 {
     if (currentHook())
         return currentHook()(type, buttons, text);
-    QMessageBox box(iconOf(type), QGuiApplication::applicationDisplayName(), withLineBreaks(text),
+    QMessageBox box(iconOf(type), applicationTitle(), withLineBreaks(text),
                     buttonsOf(buttons), parent);
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNo)

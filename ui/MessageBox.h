@@ -32,6 +32,10 @@ enum class MessageResult
     No
 };
 
+// The application title: the caption of every message box. (It is not the application's
+// display name, which the platform would append to every window's caption.)
+QString applicationTitle();
+
 // Shows a modal box titled with the application title and returns the button pressed. Closing
 // the box without a button counts as Cancel or No (OK for the one-button box).
 MessageResult showMessage(MessageType type, MessageButtons buttons, const QString& text,

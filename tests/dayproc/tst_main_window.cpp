@@ -475,6 +475,22 @@ private Q_SLOTS:
         m_menu->resize(1280, 900);
     }
 
+    // At the window's smallest size the calendar keeps its "Hoje" line whole, clear of the buttons.
+    void smallestWindowKeepsTheTodayLineClear()
+    {
+        MenuDay::selectDay(*m_menu, kDia);
+        m_menu->resize(1, 1); // held at the window's minimum
+        QApplication::processEvents();
+        // The line is the calendar's last, at the bottom of its size hint.
+        QWidget* calendar = child(*m_menu, "PlannerCalendar1");
+        QWidget* column = child(*m_menu, "Panel129");
+        QVERIFY2(calendar->height() >= calendar->sizeHint().height(),
+                 qPrintable(QStringLiteral("calendar %1 of %2 pixels").arg(calendar->height()).arg(calendar->sizeHint().height())));
+        QVERIFY(calendar->geometry().bottom() < child(*m_menu, "Panel350")->geometry().top());
+        QVERIFY(column->rect().contains(calendar->geometry()));
+        m_menu->resize(1280, 900);
+    }
+
     void connectedToAUnitDatabaseEndsTheProgram()
     {
         const Variation v(db(), QStringLiteral("UPDATE velko_cst.unidade SET tnsnames = '%1'").arg(db().serviceName()),

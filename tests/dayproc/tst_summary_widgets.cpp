@@ -146,6 +146,23 @@ private Q_SLOTS:
         QCOMPARE(dayproc::PlannerCalendar::todayText(QDate(2024, 12, 2)), QStringLiteral("Hoje seg 02/dez/2024"));
     }
 
+    // A larger font makes every line taller: the size asked for holds the title, the day names,
+    // six weeks and the "Hoje" line in that font, and the days are laid out inside it.
+    void calendarGrowsWithItsFont()
+    {
+        dayproc::PlannerCalendar calendar;
+        QFont large = calendar.font();
+        large.setPixelSize(30);
+        calendar.setFont(large);
+        calendar.resize(calendar.sizeHint());
+        calendar.showMonth(QDate(2024, 3, 1));
+        const int line = QFontMetrics(large).height();
+        QVERIFY(calendar.sizeHint().height() >= 9 * line);
+        const QRect lastDay = calendar.dayRect(QDate(2024, 3, 31));
+        QVERIFY(lastDay.height() >= line);
+        QVERIFY(calendar.height() - lastDay.bottom() > line); // room for the "Hoje" line below
+    }
+
     void calendarReportsEveryDayClicked()
     {
         dayproc::PlannerCalendar calendar;

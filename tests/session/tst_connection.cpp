@@ -239,6 +239,15 @@ private Q_SLOTS:
             QCOMPARE(e.kind(), DatabaseErrorKind::Other);
             QCOMPARE(e.userText(), e.message()); // a refused statement shows the database's message
         }
+        try {
+            c->query(QStringLiteral("select 'sem fim from dual"));
+            QFAIL("no error");
+        } catch (const DatabaseError& e) {
+            QVERIFY2(e.userText().startsWith(QStringLiteral("A instrução do programa não pôde ser preparada")),
+                     qPrintable(e.userText()));
+            QVERIFY(e.message().contains(QLatin1String("unterminated string")));
+        }
+        QCOMPARE(company(*c), 1.0); // the connection goes on
     }
 
     // The server ends the session (an administrator, a restart): the statement that meets the

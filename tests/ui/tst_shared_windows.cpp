@@ -256,7 +256,6 @@ private Q_SLOTS:
 int main(int argc, char** argv)
 {
     ErrorDisplayApplication app(argc, argv);
-    app.setApplicationDisplayName(QStringLiteral("Varnelle CUSTOS"));
     TestSharedWindows test;
     return QTest::qExec(&test, argc, argv);
 }
