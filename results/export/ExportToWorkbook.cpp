@@ -23,9 +23,9 @@ QString exportToWorkbook(QWidget* parent, const QString& proposedName, const std
         return {};
 
     Workbook book(fileName);
-    // One grid's view at a time: each is written and let go before the next is built.
+    // Each grid's lines are made as they are written: the export holds none of them.
     for (const ExportedGrid& g : grids)
-        book.addSheet(g.sheetName, g.grid->exportView());
+        book.addSheet(g.sheetName, grid::streamExportView(*g.grid));
     book.finish();
     ui::showMessage(ui::MessageType::Information, ui::MessageButtons::Ok,
                     QStringLiteral("Arquivo '") + fileName + QStringLiteral("' gerado com sucesso!"), parent);

@@ -63,7 +63,7 @@ public:
             writeBandHeaders();
         writeColumnHeaders();
         worksheet_freeze_panes(m_sheet, lxw_row_t(m_row), lxw_col_t(m_view.fixedLeftColumns));
-        for (const ExportLine& line : m_view.lines) {
+        m_view.forEachLine([this](const ExportLine& line) {
             switch (line.kind) {
             case ExportLine::GroupRow: writeGroupRow(line); break;
             case ExportLine::Row: writeDataRow(line); break;
@@ -71,7 +71,7 @@ public:
             case ExportLine::Footer: writeSums(line); break;
             }
             ++m_row;
-        }
+        });
     }
 
 private:

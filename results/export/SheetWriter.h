@@ -1,7 +1,7 @@
 #pragma once
 // Writes one grid's export view as one worksheet, row after row as the library's constant-memory
 // mode needs them: the band header row (each band's caption merged over its columns), the column
-// header row, then every line in display order: group rows with their caption, data rows, group
+// header row, then every line in display order (held by the view or streamed): group rows with their caption, data rows, group
 // footers and the footer. Numbers are written as numbers in the workbook's translation of the
 // column's display pattern (sums in their summary's), dates as dates, everything else as the
 // text shown. Column widths are the grid's; the header rows and the fixed left band are frozen.

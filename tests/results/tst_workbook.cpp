@@ -253,6 +253,13 @@ void TestWorkbook::sheetHoldsTheGridAsDisplayed()
     QCOMPARE(margin.value("v").toDouble(), 15.10);
     QCOMPARE(margin.value("f").toString(), QString("#,##0.00\" %\""));
     QCOMPARE(margin.value("fill").toString(), QString("DEDEBC"));
+
+    // Lines made as they are written give the same workbook as lines held.
+    const QString streamed = path("grade-fluxo.xlsx");
+    const ExportView streamedView = streamExportView(m_grid->view);
+    QVERIFY(streamedView.lines.empty());
+    results::writeWorkbook(streamed, {{"Resultado-Projetado", &streamedView}});
+    QCOMPARE(custos::test::readWorkbookSheets(streamed), custos::test::readWorkbookSheets(file));
 }
 
 void TestWorkbook::numberFormatTranslation_data()

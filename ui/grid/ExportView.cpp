@@ -3,64 +3,135 @@
 #include "GridColumn.h"
 #include "GridView.h"
 
+#include <memory>
+
 namespace custos::grid {
 
-bool ExportView::hasDataRows() const
+void ExportView::forEachLine(const LineVisitor& visit) const
 {
-    for (const ExportLine& l : lines)
-        if (l.kind == ExportLine::Row)
-            return true;
-    return false;
+    if (streamLines) {
+        streamLines(visit);
+        return;
+    }
+    for (const ExportLine& line : lines)
+        visit(line);
 }
 
-ExportView buildExportView(const GridView& view)
-{
-    const GridModel& model = view.model();
-    const RowSource* source = model.source();
-    // Every row of every group: the user's filter narrows what the window shows, not what is exported.
-    const GroupTree tree = model.unfilteredTree();
-    ExportView out;
-    out.groupLevels = tree.levelCount();
-    out.groupRowStyle = view.groupRowStyle();
+namespace {
 
-    // Columns in display order: left-fixed, scrolling, right-fixed.
-    std::vector<const ColumnGeometry*> shown;
-    for (Region region : {Region::Left, Region::Scroll, Region::Right})
-        for (const ColumnGeometry& g : view.layout().columns())
-            if (g.region == region)
-                shown.push_back(&g);
-    int lastBand = -2;
-    for (const ColumnGeometry* g : shown) {
-        const GridColumn* column = g->column;
-        ExportColumn c;
-        c.caption = column->headerText();
-        c.fieldName = column->fieldName();
-        c.width = g->width;
-        c.alignment = model.contentAlignment(column);
-        c.numeric = model.isNumeric(column);
-        if (source && column->fieldIndex() >= 0 && !column->isLookup()) {
-            c.kind = source->fieldKind(column->fieldIndex());
-            if (c.numeric)
-                c.format = source->displayPattern(column->fieldIndex());
-        }
-        c.contentStyle = column->contentStyle().over(view.contentStyle());
-        c.headerStyle = column->headerStyle().over(view.headerStyle());
-        c.footerStyle = column->footerStyle().over(view.footerStyle());
-        if (g->band >= 0) {
-            if (g->band != lastBand) {
-                const GridBand* band = view.layout().bands()[std::size_t(g->band)].band;
-                out.bands.push_back({band->caption(), int(out.columns.size()), 0, band->headerStyle().over(view.headerStyle())});
-            }
-            ++out.bands.back().columnCount;
-            c.band = int(out.bands.size()) - 1;
-        }
-        lastBand = g->band;
-        if (g->region == Region::Left)
-            ++out.fixedLeftColumns;
-        out.columns.push_back(c);
+// The export of one grid view: the columns and bands as shown, and the lines of every row the
+// source holds (the user's filter narrows what the window shows, not what is exported), every
+// group expanded, made one at a time.
+class ExportMaker
+{
+public:
+    explicit ExportMaker(const GridView& view)
+        : m_view(view), m_model(view.model()), m_tree(m_model.unfilteredTree())
+    {
     }
 
-    auto sumCell = [](const GridSummary* s, const QString& text, std::optional<double> value) {
+    ExportView layout()
+    {
+        const RowSource* source = m_model.source();
+        ExportView out;
+        out.groupLevels = m_tree.levelCount();
+        out.groupRowStyle = m_view.groupRowStyle();
+        out.dataRows = int(m_tree.order().size());
+        // Columns in display order: left-fixed, scrolling, right-fixed.
+        for (Region region : {Region::Left, Region::Scroll, Region::Right})
+            for (const ColumnGeometry& g : m_view.layout().columns())
+                if (g.region == region)
+                    m_shown.push_back(&g);
+        int lastBand = -2;
+        for (const ColumnGeometry* g : m_shown) {
+            const GridColumn* column = g->column;
+            ExportColumn c;
+            c.caption = column->headerText();
+            c.fieldName = column->fieldName();
+            c.width = g->width;
+            c.alignment = m_model.contentAlignment(column);
+            c.numeric = m_model.isNumeric(column);
+            if (source && column->fieldIndex() >= 0 && !column->isLookup()) {
+                c.kind = source->fieldKind(column->fieldIndex());
+                if (c.numeric)
+                    c.format = source->displayPattern(column->fieldIndex());
+            }
+            c.contentStyle = column->contentStyle().over(m_view.contentStyle());
+            c.headerStyle = column->headerStyle().over(m_view.headerStyle());
+            c.footerStyle = column->footerStyle().over(m_view.footerStyle());
+            if (g->band >= 0) {
+                if (g->band != lastBand) {
+                    const GridBand* band = m_view.layout().bands()[std::size_t(g->band)].band;
+                    out.bands.push_back({band->caption(), int(out.columns.size()), 0, band->headerStyle().over(m_view.headerStyle())});
+                }
+                ++out.bands.back().columnCount;
+                c.band = int(out.bands.size()) - 1;
+            }
+            lastBand = g->band;
+            if (g->region == Region::Left)
+                ++out.fixedLeftColumns;
+            m_withValue.push_back(c.numeric || c.kind == FieldKind::DateTime || column->isCheckBox());
+            out.columns.push_back(c);
+        }
+        return out;
+    }
+
+    // Calls visit with each line in turn; the line passed is reused for the next.
+    void makeLines(const ExportView::LineVisitor& visit) const
+    {
+        ExportLine line;
+        for (int l : m_model.allExpandedLines(m_tree)) {
+            line.cells.clear();
+            line.groupText.clear();
+            line.sourceRow = -1;
+            switch (LineRef::kind(l)) {
+            case LineRef::GroupRow:
+                line.kind = ExportLine::GroupRow;
+                line.level = m_tree.node(LineRef::node(l)).level;
+                line.groupText = m_model.groupText(m_tree, LineRef::node(l));
+                break;
+            case LineRef::Row:
+                line.kind = ExportLine::Row;
+                line.level = m_tree.levelCount();
+                line.sourceRow = m_tree.sourceRow(LineRef::position(l));
+                for (std::size_t i = 0; i < m_shown.size(); ++i) {
+                    const GridColumn* column = m_shown[i]->column;
+                    ExportCell cell;
+                    cell.text = m_model.cellText(line.sourceRow, column);
+                    if (m_withValue[i])
+                        cell.value = m_model.cellValue(line.sourceRow, column);
+                    line.cells.push_back(std::move(cell));
+                }
+                break;
+            case LineRef::GroupFooter: {
+                const int node = LineRef::node(l);
+                line.kind = ExportLine::GroupFooter;
+                line.level = m_tree.node(node).level;
+                for (const ColumnGeometry* g : m_shown)
+                    line.cells.push_back(sumCell(m_model.groupSummary(m_tree, node, g->column),
+                                                 m_model.groupFooterText(m_tree, node, g->column),
+                                                 m_model.groupFooterValue(m_tree, node, g->column)));
+                break;
+            }
+            }
+            visit(line);
+        }
+        if (m_view.isFooterVisible() && m_model.hasFooterSummaries()) {
+            line.cells.clear();
+            line.groupText.clear();
+            line.kind = ExportLine::Footer;
+            line.level = 0;
+            line.sourceRow = -1;
+            for (const ColumnGeometry* g : m_shown)
+                line.cells.push_back(sumCell(m_model.footerSummary(g->column), m_model.footerText(m_tree, g->column),
+                                             m_model.footerValue(m_tree, g->column)));
+            visit(line);
+        }
+    }
+
+private:
+    static ExportCell sumCell(const GridSummary* s, const QString& text, std::optional<double> value)
+    {
         ExportCell cell;
         if (s) {
             cell.text = text;
@@ -69,55 +140,30 @@ ExportView buildExportView(const GridView& view)
             cell.format = s->format;
         }
         return cell;
-    };
+    }
 
-    for (int l : model.allExpandedLines(tree)) {
-        ExportLine line;
-        switch (LineRef::kind(l)) {
-        case LineRef::GroupRow: {
-            const int node = LineRef::node(l);
-            line.kind = ExportLine::GroupRow;
-            line.level = tree.node(node).level;
-            line.groupText = model.groupText(tree, node);
-            break;
-        }
-        case LineRef::Row: {
-            line.kind = ExportLine::Row;
-            line.level = tree.levelCount();
-            line.sourceRow = tree.sourceRow(LineRef::position(l));
-            for (std::size_t i = 0; i < shown.size(); ++i) {
-                const GridColumn* column = shown[i]->column;
-                ExportCell cell;
-                cell.text = model.cellText(line.sourceRow, column);
-                if (out.columns[i].numeric || out.columns[i].kind == FieldKind::DateTime || column->isCheckBox())
-                    cell.value = model.cellValue(line.sourceRow, column);
-                line.cells.push_back(cell);
-            }
-            break;
-        }
-        case LineRef::GroupFooter: {
-            const int node = LineRef::node(l);
-            line.kind = ExportLine::GroupFooter;
-            line.level = tree.node(node).level;
-            for (const ColumnGeometry* g : shown) {
-                const GridSummary* s = model.groupSummary(tree, node, g->column);
-                line.cells.push_back(sumCell(s, model.groupFooterText(tree, node, g->column),
-                                             model.groupFooterValue(tree, node, g->column)));
-            }
-            break;
-        }
-        }
-        out.lines.push_back(std::move(line));
-    }
-    if (view.isFooterVisible() && model.hasFooterSummaries()) {
-        ExportLine footer;
-        footer.kind = ExportLine::Footer;
-        for (const ColumnGeometry* g : shown) {
-            const GridSummary* s = model.footerSummary(g->column);
-            footer.cells.push_back(sumCell(s, model.footerText(tree, g->column), model.footerValue(tree, g->column)));
-        }
-        out.lines.push_back(std::move(footer));
-    }
+    const GridView& m_view;
+    const GridModel& m_model;
+    const GroupTree m_tree;
+    std::vector<const ColumnGeometry*> m_shown;
+    std::vector<bool> m_withValue;
+};
+
+} // namespace
+
+ExportView buildExportView(const GridView& view)
+{
+    ExportMaker maker(view);
+    ExportView out = maker.layout();
+    maker.makeLines([&](const ExportLine& line) { out.lines.push_back(line); });
+    return out;
+}
+
+ExportView streamExportView(const GridView& view)
+{
+    auto maker = std::make_shared<ExportMaker>(view);
+    ExportView out = maker->layout();
+    out.streamLines = [maker](const ExportView::LineVisitor& visit) { maker->makeLines(visit); };
     return out;
 }
 

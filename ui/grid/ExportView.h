@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <vector>
 
 namespace custos::grid {
@@ -60,16 +61,27 @@ struct ExportLine
 
 struct ExportView
 {
+    using LineVisitor = std::function<void(const ExportLine&)>;
+
     std::vector<ExportBand> bands;
     std::vector<ExportColumn> columns;
-    std::vector<ExportLine> lines;
     int groupLevels = 0;
     int fixedLeftColumns = 0; // the first columns, fixed at the left edge
     GridStyle groupRowStyle;
+    int dataRows = 0;         // the data rows among the lines
+    std::vector<ExportLine> lines; // every line, when the view holds them
+    // A streamed view holds no lines: this makes them one at a time as they are read.
+    std::function<void(const LineVisitor&)> streamLines;
 
-    bool hasDataRows() const;
+    bool hasDataRows() const { return dataRows > 0; }
+    // Every line in display order, held or streamed.
+    void forEachLine(const LineVisitor& visit) const;
 };
 
+// The view with every line held.
 ExportView buildExportView(const GridView& view);
+// The view with its lines made as a writer reads them, so that none is kept: for a single read
+// while the grid stays as it is.
+ExportView streamExportView(const GridView& view);
 
 } // namespace custos::grid
