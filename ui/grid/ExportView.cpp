@@ -25,8 +25,8 @@ namespace {
 class ExportMaker
 {
 public:
-    explicit ExportMaker(const GridView& view)
-        : m_view(view), m_model(view.model()), m_tree(m_model.unfilteredTree())
+    ExportMaker(const GridView& view, bool numberTexts)
+        : m_view(view), m_model(view.model()), m_tree(m_model.unfilteredTree()), m_numberTexts(numberTexts)
     {
     }
 
@@ -71,6 +71,7 @@ public:
             if (g->region == Region::Left)
                 ++out.fixedLeftColumns;
             m_withValue.push_back(c.numeric || c.kind == FieldKind::DateTime || column->isCheckBox());
+            m_numeric.push_back(c.numeric);
             out.columns.push_back(c);
         }
         return out;
@@ -97,9 +98,10 @@ public:
                 for (std::size_t i = 0; i < m_shown.size(); ++i) {
                     const GridColumn* column = m_shown[i]->column;
                     ExportCell cell;
-                    cell.text = m_model.cellText(line.sourceRow, column);
                     if (m_withValue[i])
                         cell.value = m_model.cellValue(line.sourceRow, column);
+                    if (m_numberTexts || cell.value.isNull() || !m_numeric[i])
+                        cell.text = m_model.cellText(line.sourceRow, column);
                     line.cells.push_back(std::move(cell));
                 }
                 break;
@@ -145,15 +147,17 @@ private:
     const GridView& m_view;
     const GridModel& m_model;
     const GroupTree m_tree;
+    const bool m_numberTexts;
     std::vector<const ColumnGeometry*> m_shown;
     std::vector<bool> m_withValue;
+    std::vector<bool> m_numeric;
 };
 
 } // namespace
 
 ExportView buildExportView(const GridView& view)
 {
-    ExportMaker maker(view);
+    ExportMaker maker(view, true);
     ExportView out = maker.layout();
     maker.makeLines([&](const ExportLine& line) { out.lines.push_back(line); });
     return out;
@@ -161,7 +165,7 @@ ExportView buildExportView(const GridView& view)
 
 ExportView streamExportView(const GridView& view)
 {
-    auto maker = std::make_shared<ExportMaker>(view);
+    auto maker = std::make_shared<ExportMaker>(view, false);
     ExportView out = maker->layout();
     out.streamLines = [maker](const ExportView::LineVisitor& visit) { maker->makeLines(visit); };
     return out;

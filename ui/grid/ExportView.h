@@ -81,7 +81,8 @@ struct ExportView
 // The view with every line held.
 ExportView buildExportView(const GridView& view);
 // The view with its lines made as a writer reads them, so that none is kept: for a single read
-// while the grid stays as it is.
+// while the grid stays as it is. A number cell carries its value only, not its text (a workbook
+// shows the number in its own format).
 ExportView streamExportView(const GridView& view);
 
 } // namespace custos::grid
