@@ -7,6 +7,7 @@
 // windows run it: the lines made one at a time while written, its time and the memory it adds.
 
 #include "Figures.h"
+#include "SampleProducts.h"
 
 #include <ExportView.h>
 #include <GridColumn.h>
@@ -38,7 +39,6 @@ void writePlain(const QString& fileName, const ExportView& view)
 {
     lxw_workbook_options options = {};
     options.constant_memory = LXW_TRUE;
-    options.use_zip64 = LXW_TRUE;
     lxw_workbook* book = workbook_new_opt(fileName.toUtf8().constData(), &options);
     lxw_worksheet* sheet = workbook_add_worksheet(book, "Plano");
     lxw_row_t row = 0;
@@ -101,31 +101,22 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     MemoryRowSource source;
-    source.addField("LINHA_PRODUCAO", FieldKind::Text);
-    source.addField("DESCRICAO_GRUPO", FieldKind::Text);
-    source.addField("CODIGO_PRODUTO", FieldKind::Integer, "0");
-    source.addField("DESCRICAO_PRODUTO", FieldKind::Text);
+    custos::bench::SampleProducts sample;
+    sample.addLeadingFields(source);
     source.addField("DATA_PRODUCAO", FieldKind::DateTime);
     source.addField("OBSERVACAO", FieldKind::Text);
     for (int i = 0; i < kNumericFields; ++i)
         source.addField(QString("VALOR_%1").arg(i), FieldKind::Number,
                         i % 5 == 4 ? "#,0.00 %" : i % 3 == 0 ? "#,0.000" : "#,0.00");
-    const QStringList lines = {"Desossa", "Abate", "Miúdos", "Embutidos", "Defumados", "Salgados", "Congelados", "Graxaria"};
-    const QStringList groups = {"CORTES TRASEIRO", "CORTES DIANTEIRO", "MIÚDOS", "SUBPRODUTOS", "EMBUTIDOS", "TEMPERADOS",
-                                "CONGELADOS", "RESFRIADOS", "OSSOS", "SEBO", "COUROS", "FARINHAS"};
     const QDateTime day(QDate(2026, 12, 10), QTime(0, 0), Qt::UTC);
-    std::uint32_t seed = 12345;
-    auto rnd = [&] { seed = seed * 1664525u + 1013904223u; return seed >> 8; };
     source.load(kRows, [&](int r, int f) -> QVariant {
-        switch (f) {
-        case 0: return lines[int(rnd() % 8)];
-        case 1: return groups[int(rnd() % 12)];
-        case 2: return 1000 + int(rnd() % 5000);
-        case 3: return QString("Produto %1").arg(r % 2000);
-        case 4: return day.addDays(-int(rnd() % 30));
-        case 5: return r % 7 == 0 ? QString("revisar") : QString();
-        default: return double(rnd() % 1000000) / 100.0;
-        }
+        if (f < sample.leadingFields)
+            return sample.leading(r, f);
+        if (f == sample.leadingFields)
+            return day.addDays(-int(sample.random() % 30));
+        if (f == sample.leadingFields + 1)
+            return r % 7 == 0 ? QString("revisar") : QString();
+        return double(sample.random() % 1000000) / 100.0;
     });
 
     GridView view;

@@ -21,8 +21,16 @@ using grid::FieldKind;
 
 void check(lxw_error error)
 {
-    if (error != LXW_NO_ERROR)
-        throw ExportError(QStringLiteral("Não foi possível gravar a planilha: %1.").arg(QString::fromUtf8(lxw_strerror(error))));
+    switch (error) {
+    case LXW_NO_ERROR:
+        return;
+    case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE:
+        throw ExportError(QStringLiteral("A grade tem mais linhas ou colunas do que cabem numa planilha."));
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        throw ExportError(QStringLiteral("Um texto da grade é longo demais para uma célula da planilha."));
+    default:
+        throw ExportError(QStringLiteral("Não foi possível gravar a planilha: verifique o espaço livre no disco."));
+    }
 }
 
 lxw_datetime toWorkbookDate(const QDateTime& value)

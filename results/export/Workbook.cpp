@@ -36,12 +36,10 @@ Workbook::Workbook(const QString& fileName) : m_fileName(fileName)
     m_temporary = std::make_unique<QTemporaryFile>(folder.filePath() + QStringLiteral("/.") + target.fileName()
                                                    + QStringLiteral(".XXXXXX"));
     if (!m_temporary->open())
-        throw ExportError(QStringLiteral("Não é possível gravar na pasta '%1': %2")
-                              .arg(QDir::toNativeSeparators(folder.filePath()), m_temporary->errorString()));
+        throw ExportError(QStringLiteral("Não é possível gravar na pasta '%1'.").arg(QDir::toNativeSeparators(folder.filePath())));
     m_temporary->close();
     lxw_workbook_options options = {};
     options.constant_memory = LXW_TRUE;
-    options.use_zip64 = LXW_TRUE;
     m_book = workbook_new_opt(m_temporary->fileName().toUtf8().constData(), &options);
     if (!m_book)
         throw ExportError(QStringLiteral("Não foi possível criar a planilha '%1'.").arg(fileName));
@@ -67,7 +65,7 @@ void Workbook::addSheet(const QString& name, const grid::ExportView& view)
         return;
     const QByteArray sheetName = name.toUtf8();
     if (const lxw_error e = workbook_validate_sheet_name(m_book, sheetName.constData()); e != LXW_NO_ERROR)
-        throw ExportError(QStringLiteral("'%1' não serve como nome de planilha: %2.").arg(name, QString::fromUtf8(lxw_strerror(e))));
+        throw ExportError(QStringLiteral("'%1' não serve como nome de planilha.").arg(name));
     lxw_worksheet* sheet = workbook_add_worksheet(m_book, sheetName.constData());
     if (!sheet)
         throw ExportError(QStringLiteral("Não foi possível criar a planilha '%1'.").arg(name));
@@ -83,8 +81,7 @@ void Workbook::finish()
     m_book = nullptr;
     if (closed != LXW_NO_ERROR) {
         discard();
-        throw ExportError(QStringLiteral("Não foi possível gravar o arquivo '%1': %2.")
-                              .arg(m_fileName, QString::fromUtf8(lxw_strerror(closed))));
+        throw ExportError(QStringLiteral("Não foi possível gravar o arquivo '%1': verifique o espaço livre no disco.").arg(m_fileName));
     }
     // The temporary file is the user's alone; the workbook gets the permissions of the file it
     // replaces, or those of a file newly made.
@@ -95,8 +92,7 @@ void Workbook::finish()
     std::filesystem::rename(nativePath(m_temporary->fileName()), nativePath(m_fileName), error);
     if (error) {
         discard();
-        throw ExportError(QStringLiteral("Não foi possível gravar o arquivo '%1': %2.")
-                              .arg(m_fileName, QString::fromLocal8Bit(error.message())));
+        throw ExportError(QStringLiteral("Não foi possível substituir o arquivo '%1': ele pode estar aberto em outro programa.").arg(m_fileName));
     }
     m_temporary->setAutoRemove(false); // it is the destination now
     m_temporary.reset();

@@ -106,12 +106,25 @@ QByteArray contents(const QString& fileName)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeFile(const QString& fileName, const QByteArray& bytes)
+// A new folder holding an earlier file of the name ("anterior"); the file's path.
+QString folderWithEarlierFile(const QString& folder, const QString& name)
 {
-    QFile f(fileName);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QDir().mkpath(folder);
+    QFile f(folder + "/" + name);
+    if (f.open(QIODevice::WriteOnly))
+        f.write("anterior");
+    return f.fileName();
 }
+
+// The messages shown while it lives, each as "<type> <text>".
+struct ShownMessages
+{
+    QStringList texts;
+    ui::ScopedMessageHook hook{[this](ui::MessageType type, ui::MessageButtons, const QString& text) {
+        texts << QString::number(int(type)) + " " + text;
+        return ui::MessageResult::Ok;
+    }};
+};
 
 // Runs the body without the power to write where the folder's permissions forbid it: as
 // another user when the tests run as root (who writes anywhere), as ourselves otherwise.
@@ -340,9 +353,7 @@ void TestWorkbook::aFolderChosenAsTheNameIsRefused()
 void TestWorkbook::aReadOnlyFolderKeepsItsFileAndGetsNothing()
 {
     const QString folder = path("somente-leitura");
-    QVERIFY(QDir().mkpath(folder));
-    const QString file = folder + "/Resultado do Abate.xlsx";
-    writeFile(file, "anterior");
+    const QString file = folderWithEarlierFile(folder, "Resultado do Abate.xlsx");
     const QFile::Permissions readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
         | QFile::ReadOther | QFile::ExeOther;
     QVERIFY(QFile::setPermissions(m_dir.path(), readable | QFile::WriteOwner));
@@ -365,9 +376,7 @@ void TestWorkbook::aReadOnlyFolderKeepsItsFileAndGetsNothing()
 void TestWorkbook::aFailureMidwayLeavesTheExistingFileIntact()
 {
     const QString folder = path("falha");
-    QVERIFY(QDir().mkpath(folder));
-    const QString file = folder + "/Resultado.xlsx";
-    writeFile(file, "anterior");
+    const QString file = folderWithEarlierFile(folder, "Resultado.xlsx");
     const ExportView view = m_grid->view.exportView();
     {
         results::Workbook book(file);
@@ -382,9 +391,7 @@ void TestWorkbook::aFailureMidwayLeavesTheExistingFileIntact()
 void TestWorkbook::aFinishedExportReplacesTheFileWithoutAsking()
 {
     const QString folder = path("substitui");
-    QVERIFY(QDir().mkpath(folder));
-    const QString file = folder + "/Resultado.xlsx";
-    writeFile(file, "anterior");
+    const QString file = folderWithEarlierFile(folder, "Resultado.xlsx");
     const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QVERIFY(QFile::setPermissions(file, permissions));
     const ExportView view = m_grid->view.exportView();
@@ -397,15 +404,12 @@ void TestWorkbook::aFinishedExportReplacesTheFileWithoutAsking()
 void TestWorkbook::dialogCancelledWritesNothing()
 {
     data::TDataModule_Custo module(*m_grid->sets.connection);
-    const QString folder = path("cancelado");
-    QVERIFY(QDir().mkpath(folder));
+    const QStringList before = entries(m_dir.path());
     ui::ScopedSaveDialogHook dialog([](const data::TSaveDialog&) { return QString(); });
-    ui::ScopedMessageHook messages([](ui::MessageType, ui::MessageButtons, const QString& text) -> ui::MessageResult {
-        QTest::qFail(qPrintable("unexpected message: " + text), __FILE__, __LINE__);
-        return ui::MessageResult::Ok;
-    });
+    ShownMessages shown;
     QCOMPARE(results::exportToWorkbook(nullptr, "Resultado do Abate", {{"Custo-Produtos", &m_grid->view}}), QString());
-    QVERIFY(entries(folder).isEmpty());
+    QVERIFY(shown.texts.isEmpty());
+    QCOMPARE(entries(m_dir.path()), before);
 }
 
 void TestWorkbook::dialogAddsTheExtensionAndReportsSuccess()
@@ -418,18 +422,14 @@ void TestWorkbook::dialogAddsTheExtensionAndReportsSuccess()
         settings << d.title() << d.filter() << d.defaultExtension() << d.fileName();
         return folder + "/Resultado BOVINO";
     });
-    QStringList messages;
-    ui::ScopedMessageHook hook([&](ui::MessageType type, ui::MessageButtons, const QString& text) {
-        messages << QString::number(int(type)) + " " + text;
-        return ui::MessageResult::Ok;
-    });
+    ShownMessages shown;
     PriceGrid empty(*m_db, 100, 200);
     const QString file = folder + "/Resultado BOVINO.xlsx";
     QCOMPARE(results::exportToWorkbook(nullptr, "Resultado BOVINO",
                                        {{"Matéria-Prima", &empty.view}, {"Insumos", &m_grid->view}, {"Custo-Produtos", &m_grid->view}}),
              file);
     QCOMPARE(settings, (QStringList{"Salvar em...", "Arquivo do MS Excel|*.xlsx", "xlsx", "Resultado BOVINO"}));
-    QCOMPARE(messages, QStringList{QString::number(int(ui::MessageType::Information)) + " Arquivo '" + file + "' gerado com sucesso!"});
+    QCOMPARE(shown.texts, QStringList{QString::number(int(ui::MessageType::Information)) + " Arquivo '" + file + "' gerado com sucesso!"});
     QCOMPARE(sheetNames(file), (QStringList{"Insumos", "Custo-Produtos"}));
     QCOMPARE(entries(folder), QStringList{"Resultado BOVINO.xlsx"});
     QVERIFY(QFile::permissions(file) & QFile::ReadOther);
@@ -441,15 +441,11 @@ void TestWorkbook::dialogShowsTheErrorAndWritesNothing()
     const QString folder = path("erro");
     QVERIFY(QDir().mkpath(folder + "/Resultado do Abate.xlsx"));
     ui::ScopedSaveDialogHook dialog([&](const data::TSaveDialog&) { return folder + "/Resultado do Abate.xlsx"; });
-    QStringList messages;
-    ui::ScopedMessageHook hook([&](ui::MessageType type, ui::MessageButtons, const QString& text) {
-        messages << QString::number(int(type)) + " " + text;
-        return ui::MessageResult::Ok;
-    });
+    ShownMessages shown;
     QVERIFY(!ui::guarded(nullptr, [&] { results::exportToWorkbook(nullptr, "Resultado do Abate", {{"Custo-Produtos", &m_grid->view}}); }));
-    QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages[0].startsWith(QString::number(int(ui::MessageType::Error)) + " '" + folder + "/Resultado do Abate.xlsx' é uma pasta"),
-             qPrintable(messages[0]));
+    QCOMPARE(shown.texts.size(), 1);
+    QVERIFY2(shown.texts[0].startsWith(QString::number(int(ui::MessageType::Error)) + " '" + folder + "/Resultado do Abate.xlsx' é uma pasta"),
+             qPrintable(shown.texts[0]));
     QCOMPARE(entries(folder), QStringList{"Resultado do Abate.xlsx"});
 }
 
