@@ -3,6 +3,8 @@
 // into an image), and the bytes of the grid's own structures per row. Prints each figure with
 // its target and the ratio to it.
 
+#include "SampleProducts.h"
+
 #include <GridColumn.h>
 #include <GridView.h>
 #include <MemoryRowSource.h>
@@ -49,27 +51,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     MemoryRowSource source;
-    source.addField("LINHA_PRODUCAO", FieldKind::Text);
-    source.addField("DESCRICAO_GRUPO", FieldKind::Text);
-    source.addField("CODIGO_PRODUTO", FieldKind::Integer);
-    source.addField("DESCRICAO_PRODUTO", FieldKind::Text);
+    custos::bench::SampleProducts sample;
+    sample.addLeadingFields(source);
     source.addField("ID_MERCADO", FieldKind::Integer);
     for (int i = 0; i < numericFields; ++i)
         source.addField(QString("VALOR_%1").arg(i), FieldKind::Number, i % 3 == 0 ? "#,0.000" : "#,0.00");
-    const QStringList lines = {"Desossa", "Abate", "Miúdos", "Embutidos", "Defumados", "Salgados", "Congelados", "Graxaria"};
-    const QStringList groups = {"CORTES TRASEIRO", "CORTES DIANTEIRO", "MIÚDOS", "SUBPRODUTOS", "EMBUTIDOS", "TEMPERADOS",
-                                "CONGELADOS", "RESFRIADOS", "OSSOS", "SEBO", "COUROS", "FARINHAS"};
-    std::uint32_t seed = 12345;
-    auto rnd = [&] { seed = seed * 1664525u + 1013904223u; return seed >> 8; };
     source.load(rows, [&](int r, int f) -> QVariant {
-        switch (f) {
-        case 0: return lines[int(rnd() % 8)];
-        case 1: return groups[int(rnd() % 12)];
-        case 2: return 1000 + int(rnd() % 5000);
-        case 3: return QString("Produto %1").arg(r % 2000);
-        case 4: return 1 + int(rnd() % 3);
-        default: return double(rnd() % 1000000) / 100.0;
-        }
+        if (f < sample.leadingFields)
+            return sample.leading(r, f);
+        if (f == sample.leadingFields)
+            return 1 + int(sample.random() % 3);
+        return double(sample.random() % 1000000) / 100.0;
     });
 
     GridView view;

@@ -78,6 +78,11 @@ DataSource& TDataModule_Custo::dataSource(const QString& name) const
     return named<DataSource>(name, "fonte de dados");
 }
 
+TSaveDialog& TDataModule_Custo::saveDialog(const QString& name) const
+{
+    return named<TSaveDialog>(name, "diálogo");
+}
+
 void TDataModule_Custo::setBeforeRun(ClientDataSet& dataSet, std::function<void()> rule)
 {
     m_beforeRun.insert(&dataSet, rule);

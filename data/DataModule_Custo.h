@@ -24,6 +24,7 @@ class DataSet;
 class DataSource;
 class Provider;
 class Query;
+class TSaveDialog;
 
 class TDataModule_Custo : public QObject
 {
@@ -49,6 +50,7 @@ public:
     ClientDataSet& clientDataSet(const QString& name) const;
     Provider& provider(const QString& name) const;
     DataSource& dataSource(const QString& name) const;
+    TSaveDialog& saveDialog(const QString& name) const;
 
     // What must run before the query of a client dataset is sent: on every opening and on
     // every re-read through reread().

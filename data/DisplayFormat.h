@@ -30,6 +30,15 @@ public:
 
     QString format(double value, const QLocale& locale) const;
 
+    // The pattern's parts, for writers that translate it into another notation.
+    const QString& prefix() const { return m_prefix; }
+    const QString& suffix() const { return m_suffix; }
+    bool hasGrouping() const { return m_grouping; }
+    bool hasDigits() const { return m_hasDigits; }
+    int requiredIntegerDigits() const { return m_requiredIntegerDigits; }
+    int minDecimals() const { return m_minDecimals; }
+    int maxDecimals() const { return m_maxDecimals; }
+
 private:
     QString m_pattern;
     QString m_prefix;

@@ -66,6 +66,11 @@ int DataSourceRows::textWidth(int field) const
     return fieldKind(field) == FieldKind::Text ? dataSet()->field(field).width() : 0;
 }
 
+QString DataSourceRows::displayPattern(int field) const
+{
+    return dataSet()->field(field).displayFormat().pattern();
+}
+
 int DataSourceRows::editDecimals(int field) const
 {
     const custos::data::Field& f = dataSet()->field(field);

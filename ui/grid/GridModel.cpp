@@ -238,9 +238,9 @@ const GridModel::ResolvedSummary* GridModel::findFooter(const GridColumn* column
     return nullptr;
 }
 
-const GridModel::ResolvedSummary* GridModel::findGroupSummary(int node, const GridColumn* column) const
+const GridModel::ResolvedSummary* GridModel::findGroupSummary(const GroupTree& tree, int node, const GridColumn* column) const
 {
-    const GroupNode& g = m_tree.node(node);
+    const GroupNode& g = tree.node(node);
     const QString levelField = m_levelColumns[std::size_t(g.level)]->fieldName();
     const ResolvedSummary* general = nullptr;
     for (const ResolvedSummary& s : m_groupSummaries) {
@@ -262,42 +262,42 @@ const GridSummary* GridModel::footerSummary(const GridColumn* column) const
     return s ? &s->summary : nullptr;
 }
 
-const GridSummary* GridModel::groupSummary(int node, const GridColumn* column) const
+const GridSummary* GridModel::groupSummary(const GroupTree& tree, int node, const GridColumn* column) const
 {
-    const ResolvedSummary* s = findGroupSummary(node, column);
+    const ResolvedSummary* s = findGroupSummary(tree, node, column);
     return s ? &s->summary : nullptr;
 }
 
-QString GridModel::footerText(const GridColumn* column) const
+QString GridModel::footerText(const GroupTree& tree, const GridColumn* column) const
 {
     const ResolvedSummary* s = findFooter(column);
     if (!s || s->sumIndex < 0)
         return {};
-    return s->format.format(m_tree.totalSum(s->sumIndex), QLocale());
+    return s->format.format(tree.totalSum(s->sumIndex), QLocale());
 }
 
-std::optional<double> GridModel::footerValue(const GridColumn* column) const
+std::optional<double> GridModel::footerValue(const GroupTree& tree, const GridColumn* column) const
 {
     const ResolvedSummary* s = findFooter(column);
     if (!s || s->sumIndex < 0)
         return std::nullopt;
-    return m_tree.totalSum(s->sumIndex);
+    return tree.totalSum(s->sumIndex);
 }
 
-std::optional<double> GridModel::groupFooterValue(int node, const GridColumn* column) const
+std::optional<double> GridModel::groupFooterValue(const GroupTree& tree, int node, const GridColumn* column) const
 {
-    const ResolvedSummary* s = findGroupSummary(node, column);
+    const ResolvedSummary* s = findGroupSummary(tree, node, column);
     if (!s || s->sumIndex < 0)
         return std::nullopt;
-    return m_tree.nodeSum(node, s->sumIndex);
+    return tree.nodeSum(node, s->sumIndex);
 }
 
-QString GridModel::groupFooterText(int node, const GridColumn* column) const
+QString GridModel::groupFooterText(const GroupTree& tree, int node, const GridColumn* column) const
 {
-    const ResolvedSummary* s = findGroupSummary(node, column);
+    const ResolvedSummary* s = findGroupSummary(tree, node, column);
     if (!s || s->sumIndex < 0)
         return {};
-    return s->format.format(m_tree.nodeSum(node, s->sumIndex), QLocale());
+    return s->format.format(tree.nodeSum(node, s->sumIndex), QLocale());
 }
 
 void GridModel::setGroupFooterMode(FooterMode mode)
@@ -343,31 +343,36 @@ QString GridModel::groupPath(int node) const
     return path;
 }
 
-void GridModel::rebuild()
+GroupTree::Input GridModel::treeInput(const std::vector<char>* rowMask) const
 {
-    beginResetModel();
-    for (GridColumn* c : m_columns)
-        c->setFieldIndex(m_source ? m_source->fieldIndex(c->fieldName()) : -1);
-    resolveSummaryFields();
     GroupTree::Input input;
     input.source = m_source;
-    // Grouping or sorting by a field the source lacks is ignored until the source has it.
-    m_levelColumns.clear();
-    for (const GroupSpec& g : m_grouping)
-        if (g.column->fieldIndex() >= 0) {
-            input.groups.push_back({g.column->fieldIndex(), g.order == Qt::DescendingOrder});
-            m_levelColumns.push_back(g.column);
-        }
+    for (const GridColumn* c : m_levelColumns)
+        input.groups.push_back({c->fieldIndex(), m_grouping[groupLevel(c)].order == Qt::DescendingOrder});
     if (m_source)
         for (const SortField& s : m_sorting) {
             const int f = m_source->fieldIndex(s.field);
             if (f >= 0)
                 input.sorts.push_back({f, s.order == Qt::DescendingOrder});
         }
-    const std::vector<char> mask = m_filters.isEmpty() ? std::vector<char>() : filterMask();
-    input.rowMask = m_filters.isEmpty() ? nullptr : &mask;
+    input.rowMask = rowMask;
     input.summedFields = m_summedFields;
-    m_tree.build(input);
+    return input;
+}
+
+void GridModel::rebuild()
+{
+    beginResetModel();
+    for (GridColumn* c : m_columns)
+        c->setFieldIndex(m_source ? m_source->fieldIndex(c->fieldName()) : -1);
+    resolveSummaryFields();
+    // Grouping or sorting by a field the source lacks is ignored until the source has it.
+    m_levelColumns.clear();
+    for (const GroupSpec& g : m_grouping)
+        if (g.column->fieldIndex() >= 0)
+            m_levelColumns.push_back(g.column);
+    const std::vector<char> mask = m_filters.isEmpty() ? std::vector<char>() : filterMask();
+    m_tree.build(treeInput(m_filters.isEmpty() ? nullptr : &mask));
     m_expanded.assign(std::size_t(m_tree.nodeCount()), 1);
     if (!m_collapsedPaths.isEmpty())
         for (int n = 0; n < m_tree.nodeCount(); ++n)
@@ -431,9 +436,18 @@ int GridModel::lineOfSourceRow(int sourceRow) const
     return -1;
 }
 
-std::vector<int> GridModel::allExpandedLines() const
+GroupTree GridModel::unfilteredTree() const
 {
-    return m_tree.lines(std::vector<char>(std::size_t(m_tree.nodeCount()), 1), m_footerMode);
+    if (m_filters.isEmpty())
+        return m_tree;
+    GroupTree tree;
+    tree.build(treeInput(nullptr));
+    return tree;
+}
+
+std::vector<int> GridModel::allExpandedLines(const GroupTree& tree) const
+{
+    return tree.lines(std::vector<char>(std::size_t(tree.nodeCount()), 1), m_footerMode);
 }
 
 void GridModel::forEachShownRow(const std::function<void(int sourceRow)>& f) const
@@ -484,11 +498,11 @@ Qt::Alignment GridModel::contentAlignment(const GridColumn* column) const
     return (isNumeric(column) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
-QString GridModel::groupText(int node) const
+QString GridModel::groupText(const GroupTree& tree, int node) const
 {
-    const GroupNode& g = m_tree.node(node);
+    const GroupNode& g = tree.node(node);
     const GridColumn* column = m_levelColumns[std::size_t(g.level)];
-    return column->headerText() + QStringLiteral(" : ") + cellText(m_tree.sourceRow(g.begin), column);
+    return column->headerText() + QStringLiteral(" : ") + cellText(tree.sourceRow(g.begin), column);
 }
 
 QModelIndex GridModel::indexOfLine(int lineIndex, int column) const

@@ -89,12 +89,19 @@ public:
     void addFooterSummary(const GridSummary& summary);
     void addGroupSummary(const GridSummary& summary);
     bool hasFooterSummaries() const { return !m_footerSummaries.empty(); }
+    // Sums and group texts over the model's tree, or over another arrangement of the same
+    // source (unfilteredTree()).
     const GridSummary* footerSummary(const GridColumn* column) const;
-    QString footerText(const GridColumn* column) const;
-    std::optional<double> footerValue(const GridColumn* column) const;
-    const GridSummary* groupSummary(int node, const GridColumn* column) const;
-    QString groupFooterText(int node, const GridColumn* column) const;
-    std::optional<double> groupFooterValue(int node, const GridColumn* column) const;
+    QString footerText(const GridColumn* column) const { return footerText(m_tree, column); }
+    QString footerText(const GroupTree& tree, const GridColumn* column) const;
+    std::optional<double> footerValue(const GridColumn* column) const { return footerValue(m_tree, column); }
+    std::optional<double> footerValue(const GroupTree& tree, const GridColumn* column) const;
+    const GridSummary* groupSummary(int node, const GridColumn* column) const { return groupSummary(m_tree, node, column); }
+    const GridSummary* groupSummary(const GroupTree& tree, int node, const GridColumn* column) const;
+    QString groupFooterText(int node, const GridColumn* column) const { return groupFooterText(m_tree, node, column); }
+    QString groupFooterText(const GroupTree& tree, int node, const GridColumn* column) const;
+    std::optional<double> groupFooterValue(int node, const GridColumn* column) const { return groupFooterValue(m_tree, node, column); }
+    std::optional<double> groupFooterValue(const GroupTree& tree, int node, const GridColumn* column) const;
 
     void setGroupFooterMode(FooterMode mode);
     FooterMode groupFooterMode() const { return m_footerMode; }
@@ -117,8 +124,11 @@ public:
     int lineNode(int index) const;
     int lineLevel(int index) const;
     int lineOfSourceRow(int sourceRow) const;
-    // The lines with every group expanded (what an export writes).
-    std::vector<int> allExpandedLines() const;
+    // The arrangement of every source row with the user's filter lifted (what an export writes),
+    // grouped, sorted and summed as the model's own.
+    GroupTree unfilteredTree() const;
+    // The lines of an arrangement with every group expanded.
+    std::vector<int> allExpandedLines(const GroupTree& tree) const;
     // Calls f with the source row of every data line shown, in display order (rows inside
     // collapsed groups are skipped).
     void forEachShownRow(const std::function<void(int sourceRow)>& f) const;
@@ -127,7 +137,8 @@ public:
     QVariant cellValue(int sourceRow, const GridColumn* column) const;
     bool isNumeric(const GridColumn* column) const;
     Qt::Alignment contentAlignment(const GridColumn* column) const;
-    QString groupText(int node) const;
+    QString groupText(int node) const { return groupText(m_tree, node); }
+    QString groupText(const GroupTree& tree, int node) const;
 
     QModelIndex indexOfLine(int lineIndex, int column) const;
 
@@ -157,6 +168,7 @@ private:
     };
 
     void rebuild();
+    GroupTree::Input treeInput(const std::vector<char>* rowMask) const;
     void rebuildLines();
     void onRowChanged(int row);
     void addSummary(std::vector<ResolvedSummary>& list, const GridSummary& summary);
@@ -164,7 +176,7 @@ private:
     std::vector<char> filterMask() const;
     QString groupPath(int node) const;
     const ResolvedSummary* findFooter(const GridColumn* column) const;
-    const ResolvedSummary* findGroupSummary(int node, const GridColumn* column) const;
+    const ResolvedSummary* findGroupSummary(const GroupTree& tree, int node, const GridColumn* column) const;
     bool isGroupId(quintptr id) const { return (id & 1u) == 0; }
 
     QPointer<RowSource> m_source;

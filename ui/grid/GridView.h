@@ -116,7 +116,8 @@ public:
     const ColumnLayout& layout() const { return m_layout; }
     bool hasFocusState() const;
 
-    // The view as displayed, every group expanded, as plain data for an exporter.
+    // The view as displayed, every row of every group (groups expanded, the user's filter
+    // lifted), as plain data for an exporter.
     ExportView exportView() const;
 
     // Column drag targets (the group-by box and the header use them).

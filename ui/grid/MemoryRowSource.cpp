@@ -81,6 +81,11 @@ int MemoryRowSource::textWidth(int field) const
     return m_fields[std::size_t(field)].textWidth;
 }
 
+QString MemoryRowSource::displayPattern(int field) const
+{
+    return m_fields[std::size_t(field)].displayFormat;
+}
+
 int MemoryRowSource::editDecimals(int field) const
 {
     const Field& f = m_fields[std::size_t(field)];

@@ -31,6 +31,7 @@ public:
     QString fieldName(int field) const override;
     FieldKind fieldKind(int field) const override;
     int textWidth(int field) const override;
+    QString displayPattern(int field) const override;
     int editDecimals(int field) const override;
     QVariant value(int row, int field) const override;
     double number(int row, int field, bool* isNull) const override;

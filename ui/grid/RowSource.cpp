@@ -7,6 +7,11 @@ int RowSource::textWidth(int) const
     return 0;
 }
 
+QString RowSource::displayPattern(int) const
+{
+    return {};
+}
+
 int RowSource::editDecimals(int field) const
 {
     return fieldKind(field) == FieldKind::Number ? 2 : 0;

@@ -26,6 +26,8 @@ public:
     virtual FieldKind fieldKind(int field) const = 0;
     // Maximum text length for an editor; 0 = no limit.
     virtual int textWidth(int field) const;
+    // The display pattern of a number field ("#,0.00"; empty: the general number format).
+    virtual QString displayPattern(int field) const;
     // Decimals a number editor accepts for the field (Number: 2 unless the source knows better).
     virtual int editDecimals(int field) const;
     // The field with this name, compared without case; -1 when there is none.

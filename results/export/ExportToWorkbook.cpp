@@ -1,0 +1,35 @@
+#include "ExportToWorkbook.h"
+
+#include "Workbook.h"
+
+#include <DataModule_Custo.h>
+#include <ExportView.h>
+#include <GridColumn.h>
+#include <GridView.h>
+#include <MessageBox.h>
+#include <SaveDialog.h>
+#include <SaveFileDialog.h>
+
+namespace custos::results {
+
+QString exportToWorkbook(QWidget* parent, const QString& proposedName, const std::vector<ExportedGrid>& grids)
+{
+    data::TSaveDialog& dialog = data::TDataModule_Custo::instance()->saveDialog(QStringLiteral("ExportDialog"));
+    dialog.setDefaultExtension(QStringLiteral("xlsx"));
+    dialog.setFilter(QStringLiteral("Arquivo do MS Excel|*.xlsx"));
+    dialog.setFileName(proposedName);
+    const QString fileName = ui::executeSaveDialog(dialog, parent);
+    if (fileName.isEmpty())
+        return {};
+
+    Workbook book(fileName);
+    // Each grid's lines are made as they are written: the export holds none of them.
+    for (const ExportedGrid& g : grids)
+        book.addSheet(g.sheetName, grid::streamExportView(*g.grid));
+    book.finish();
+    ui::showMessage(ui::MessageType::Information, ui::MessageButtons::Ok,
+                    QStringLiteral("Arquivo '") + fileName + QStringLiteral("' gerado com sucesso!"), parent);
+    return fileName;
+}
+
+} // namespace custos::results
