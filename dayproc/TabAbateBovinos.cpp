@@ -147,11 +147,6 @@ void TabAbateBovinos::setAproveitamentoVisible(bool visible)
     m_DBCtrlGrid6->setItemVisible(QStringLiteral("VALOR_APROVEITAMENTO_CB"), visible);
 }
 
-bool TabAbateBovinos::isAproveitamentoVisible() const
-{
-    return m_DBCtrlGrid5->isItemVisible(QStringLiteral("VALOR_APROVEITAMENTO_CB"));
-}
-
 void TabAbateBovinos::placeBlocks(int dayWidth, int accumulatedWidth)
 {
     const int height = m_Panel149->height();

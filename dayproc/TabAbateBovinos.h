@@ -45,7 +45,6 @@ public:
 
     // Rule R3: the line "Aproveitamento(-)" in all its cells.
     void setAproveitamentoVisible(bool visible);
-    bool isAproveitamentoVisible() const;
 
     // Places the caption column, the day block (dayWidth) and the accumulated block
     // (accumulatedWidth) side by side, and in each block its repeating panel (gridWidth) before

@@ -25,8 +25,6 @@ public:
     static constexpr int accumulatedLeft = 469;
 
     ClickLabel* Label44() const { return m_Label44; }
-    ui::RecordPanel* DBCtrlGrid3() const { return m_DBCtrlGrid3; }
-    ui::RecordPanel* DBCtrlGrid4() const { return m_DBCtrlGrid4; }
     QWidget* Panel_AbateAcumulado() const { return m_Panel_AbateAcumulado; }
 
 private:

@@ -38,9 +38,7 @@ public:
     QWidget* Shape1() const { return m_Shape1; }
     QWidget* Panel347() const;
     ui::RecordPanel* DBCtrlGrid1() const;
-    ui::RecordPanel* DBCtrlGrid7() const { return m_DBCtrlGrid7; }
     QComboBox* cbTipoProcesso() const { return m_cbTipoProcesso; }
-    ui::DBLabel* warning() const { return m_warning; }
 
     void setLeftMargins(int dayBlock, int periodBlock);
     int dayBlockMargin() const;

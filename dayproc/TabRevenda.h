@@ -20,7 +20,6 @@ class TabRevenda : public QWidget
 public:
     TabRevenda(SourceBindings& bindings, QWidget* parent = nullptr);
 
-    ui::RecordPanel* DBCtrlGrid2() const { return m_DBCtrlGrid2; }
     ui::RecordPanel* DBCtrlGrid8() const { return m_DBCtrlGrid8; }
     QWidget* periodBlock() const { return m_periodBlock; }
 

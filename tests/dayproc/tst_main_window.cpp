@@ -189,7 +189,7 @@ private Q_SLOTS:
         MenuDay::selectDay(*m_menu, kDia);
         const bool credited = criterio == QLatin1String("A");
         const auto* cattle = child<dayproc::TabAbateBovinos>(*m_menu, "TabSheet_AbateBovinos");
-        QCOMPARE(cattle->isAproveitamentoVisible(), credited);
+        QCOMPARE(child<ui::RecordPanel>(*m_menu, "DBCtrlGrid5")->isItemVisible("VALOR_APROVEITAMENTO_CB"), credited);
         QCOMPARE(child<ui::RecordPanel>(*m_menu, "DBCtrlGrid6")->isItemVisible("VALOR_APROVEITAMENTO_CB"), credited);
         int captions = 0;
         for (const QLabel* label : child(*m_menu, "Panel165")->findChildren<QLabel*>()) {
