@@ -178,7 +178,8 @@ private Q_SLOTS:
         QTest::mouseClick(field<QPushButton>("b_login"), Qt::LeftButton);
         QCOMPARE(m_shown.size(), 1);
         QCOMPARE(m_shown[0].type, ui::MessageType::Error);
-        QVERIFY2(m_shown[0].text.contains(QStringLiteral("password authentication failed")),
+        // The sentence the user reads, with the server's reason below it.
+        QVERIFY2(m_shown[0].text.startsWith(QStringLiteral("Usuário ou senha inválidos.\rpassword authentication failed")),
                  qPrintable(m_shown[0].text));
         QVERIFY(buttonsEnabled());
         QVERIFY(m_login->isVisible());
