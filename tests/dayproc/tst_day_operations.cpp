@@ -7,8 +7,13 @@
 #include "ErrorDisplayApplication.h"
 #include "MenuDay.h"
 
+#include "GridView.h"
+#include "GridColumn.h"
+#include "RowSource.h"
+
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -87,6 +92,45 @@ class TestDayOperations : public QObject
             QTest::mouseClick(child<QPushButton>(*dialog, ok ? "cxButton1" : "cxButton2"), Qt::LeftButton);
         });
     }
+
+
+    // The undoable captures of the fixture day, newest first, as the undo window lists them.
+    int undoableCaptures() const
+    {
+        return scalar(QStringLiteral("select count(distinct data_historico) from velko_cst.abate_preco_historico a"
+                                     " where not exists (select 1 from velko_cst.abate_preco ap"
+                                     "                    where ap.id_abate_preco_historico = a.id_abate_preco_historico)"))
+            .toInt();
+    }
+    QString prices() const
+    {
+        return scalar(QStringLiteral("select string_agg(round(preco, 4)::text, ',' order by sequencial_produto) from velko_cst.abate_preco"));
+    }
+    QString shownPrices() const
+    {
+        data::ClientDataSet& produto = m_day->cds("CDS_AbateProduto");
+        QStringList out;
+        for (int row = 0; row < produto.recordCount(); ++row)
+            out << QString::number(produto.value(row, produto.fieldByName(QStringLiteral("PRECO")).index()).toDouble(), 'f', 4);
+        return out.join(u',');
+    }
+    static void clickMark(QWidget* window, int row)
+    {
+        auto* grid = child<grid::GridView>(*window, "cxGridHistorico");
+        const QPoint box = grid->cellRect(grid->model().lineOfSourceRow(row), grid->column(QStringLiteral("SELECIONADO"))).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, box);
+    }
+    static QList<int> marks(QWidget* window)
+    {
+        auto* grid = child<grid::GridView>(*window, "cxGridHistorico");
+        Q_UNUSED(grid);
+        data::ClientDataSet& h = data::TDataModule_Custo::instance()->clientDataSet(QStringLiteral("CDS_HistoricoCusto"));
+        QList<int> out;
+        for (int row = 0; row < h.recordCount(); ++row)
+            out << h.value(row, h.fieldByName(QStringLiteral("SELECIONADO")).index()).toInt();
+        return out;
+    }
+    void openUndo() { QTest::mouseClick(child<QLabel>(*m_menu, "lblDesfazerCapturaPreco"), Qt::LeftButton); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -339,6 +383,105 @@ private Q_SLOTS:
         click("cxButton3");
         QCOMPARE(answers.texts(), QStringList{QStringLiteral("Não existem informações para gerar o fechamento do custo, selecione uma "
                                                              "data com movimento de abate e desossa!.")});
+    }
+
+    // At most one mark: marking row 3 then row 5 leaves row 5; unmarked, "C&onfirmar" refuses
+    // and the window stays open.
+    void undoKeepsOneMark()
+    {
+        for (int n = 0; undoableCaptures() < 5; ++n)
+            generateDay(*m_day->day.connection, QDateTime(QDate(2024, 3, 17), QTime(10, n)));
+        MenuDay::selectDay(*m_menu, kDia);
+        MessageAnswers answers;
+        bool ran = false;
+        whenModal(QStringLiteral("F_HistoricoCapturaPreco"), [&](QWidget* window) {
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QCOMPARE(window->windowTitle(), QStringLiteral("Desfazer Captura de Preço"));
+            clickMark(window, 2);
+            clickMark(window, 4);
+            QCOMPARE(marks(window).mid(0, 5), (QList<int>{0, 0, 0, 0, 1}));
+            clickMark(window, 4);
+            QCOMPARE(marks(window).count(1), 0);
+            QTest::mouseClick(child<QToolButton>(*window, "SpeedButton1"), Qt::LeftButton);
+            QCOMPARE(answers.texts(), QStringList{QStringLiteral("É necessário selecionar um histórico para prosseguir. Por favor verifique.")});
+            QVERIFY(window->isVisible());
+            ran = true;
+            QTest::mouseClick(child<QToolButton>(*window, "B_Sair"), Qt::LeftButton);
+        });
+        openUndo();
+        QVERIFY(ran);
+    }
+
+    // A failing restore keeps the window open with the error; a good one closes it and the main
+    // window shows the restored prices at once.
+    void undoRestoresAndReloads()
+    {
+        db().exec(QStringLiteral("UPDATE velko_cst.abate_preco SET preco = 99"));
+        // Newer than the captures of the generations from the window, which take the clock's time.
+        const QDateTime moment(QDate::currentDate().addDays(1), QTime(7, 0));
+        generateDay(*m_day->day.connection, moment);
+        MenuDay::selectDay(*m_menu, kDia);
+        const QString generated = prices();
+        QCOMPARE(shownPrices(), generated);
+        MessageAnswers answers;
+        bool ran = false;
+        whenModal(QStringLiteral("F_HistoricoCapturaPreco"), [&](QWidget* window) {
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            clickMark(window, 0);
+            {
+                const Variation refusing(db(),
+                                         QStringLiteral("create function velko_cst.recusa() returns trigger language plpgsql as "
+                                                        "$$ begin raise exception 'restauração recusada'; end $$;"
+                                                        "create trigger recusa before update on velko_cst.abate_preco "
+                                                        "for each statement execute function velko_cst.recusa();"),
+                                         QStringLiteral("drop trigger recusa on velko_cst.abate_preco; drop function velko_cst.recusa()"));
+                QTest::mouseClick(child<QToolButton>(*window, "SpeedButton1"), Qt::LeftButton);
+            }
+            QCOMPARE(answers.shown.size(), std::size_t(2));
+            QCOMPARE(answers.shown[1].type, ui::MessageType::Confirmation);
+            QCOMPARE(answers.shown[1].buttons, ui::MessageButtons::OkCancel);
+            QVERIFY2(answers.shown[1].text.startsWith(QStringLiteral("Falha ao desfazer captura do preço. Verifique!\rErro: ")),
+                     qPrintable(answers.shown[1].text));
+            QVERIFY(answers.shown[1].text.contains(QStringLiteral("restauração recusada")));
+            QVERIFY(window->isVisible());
+            ran = true;
+            QTest::mouseClick(child<QToolButton>(*window, "SpeedButton1"), Qt::LeftButton);
+        });
+        openUndo();
+        QVERIFY(ran);
+        QCOMPARE(answers.texts().first(), QStringLiteral("Confirma desfazer captura do preço?"));
+        QCOMPARE(prices(), QStringLiteral("99.0000,99.0000"));
+        QCOMPARE(shownPrices(), prices());
+    }
+
+    void historyWindowListsTheDay()
+    {
+        MessageAnswers answers;
+        bool ran = false;
+        whenModal(QStringLiteral("F_LogCusto"), [&](QWidget* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Histórico Geração e Fechamento"));
+            QCOMPARE(m_day->cds("CDS_LogCusto").recordCount(),
+                     scalar(QStringLiteral("select count(*) from velko_cst.log_custo where data_custo = date '2024-03-15'")).toInt());
+            ran = true;
+            QTest::mouseClick(child<QToolButton>(*window, "B_Sair"), Qt::LeftButton);
+        });
+        QTest::mouseClick(child<QLabel>(*m_menu, "lblHistoricoGeracaoFechamento"), Qt::LeftButton);
+        QVERIFY(ran);
+        MenuDay::selectDay(*m_menu, kDiaSemMovimento);
+        QTest::mouseClick(child<QLabel>(*m_menu, "lblHistoricoGeracaoFechamento"), Qt::LeftButton);
+        openUndo();
+        QCOMPARE(answers.texts(), (QStringList{QStringLiteral("Não existe Histórico de Geração e Fechamento!"),
+                                               QStringLiteral("Não existe histório para desfazer captura de preço.")}));
+    }
+
+    void undoRefusedOnAClosedDay()
+    {
+        db().exec(QStringLiteral("UPDATE velko_cst.revenda SET data_fechamento = date '2024-03-16'"));
+        MenuDay::selectDay(*m_menu, kDia);
+        MessageAnswers answers;
+        openUndo();
+        QCOMPARE(answers.texts(),
+                 QStringList{QStringLiteral("Para desfazer a captura de preços é necessário desfazer o fechamento do custo!")});
     }
 };
 
