@@ -30,6 +30,9 @@ const QString kSetRole = QStringLiteral("SET ROLE VELKO_USER IDENTIFIED BY RKT39
 const QString kSetNls = QStringLiteral("BEGIN VELKO.SET_NLS_PARAMETERS; END;");
 const QString kSetCompany = QStringLiteral("BEGIN VELKO.PKG_VELKO.SET_EMPRESA(:empresa); END;");
 
+const QString kTransactionLost = QStringLiteral(
+    "A conexão com o banco de dados foi perdida durante a transação; a transação foi desfeita.");
+
 enum : Oid { kOidInt8 = 20, kOidText = 25, kOidNumeric = 1700 };
 
 // Bind values in the server's text format, with their type oids.
@@ -51,6 +54,38 @@ struct DBXConnection::Impl
     std::vector<std::string> proceduresInTransaction;
     std::set<std::string> linksInTransaction;
     bool inTransaction = false;
+    // A login has connected and not been closed on purpose: a lost connection is reopened with
+    // the same parameters by the next statement.
+    bool reconnects = false;
+    // The connection was lost inside an explicit transaction that is still held: its statements
+    // are refused until the holder lets the transaction go, so that nothing of it runs outside.
+    bool transactionLost = false;
+
+    // Forgets a connection the server or the network ended.
+    void dropLost()
+    {
+        if (inTransaction)
+            transactionLost = true;
+        conn.reset();
+        forgetSession();
+    }
+
+    void forgetSession()
+    {
+        procedures.clear();
+        proceduresInTransaction.clear();
+        linksInTransaction.clear();
+        inTransaction = false;
+        dateOid = 0;
+    }
+
+    // Forgets the procedures a rolled-back transaction took with it.
+    void forgetProceduresOfTransaction()
+    {
+        for (const auto& name : proceduresInTransaction)
+            procedures.erase(name);
+        proceduresInTransaction.clear();
+    }
 
     PgResultPtr run(const std::string& text, const BoundValues* binds = nullptr)
     {
@@ -88,7 +123,8 @@ struct DBXConnection::Impl
         for (const auto& name : t.binds) {
             const BindValue* v = params.find(QString::fromStdString(name));
             if (!v)
-                throw DatabaseError(QStringLiteral("not all variables bound: :%1").arg(QString::fromStdString(name)),
+                throw DatabaseError(QStringLiteral("O parâmetro :%1 da instrução não recebeu valor.")
+                                        .arg(QString::fromStdString(name)),
                                     QStringLiteral("07002"));
             Oid type = 0;
             std::string typeName = "text";
@@ -172,16 +208,7 @@ struct DBXConnection::Impl
                 callText += (i ? ", $" : "$") + std::to_string(i + 1);
             callText += ")";
             try {
-                statementAtomic([&] {
-                    if (!procedures.count(name)) {
-                        run(sql::procedureSource(t, seg, name, b.typeNames));
-                        procedures.insert(name);
-                        if (inTransaction)
-                            proceduresInTransaction.push_back(name);
-                    }
-                    run(callText, &b);
-                    return 0;
-                });
+                runSegment(t, seg, name, callText, b);
             } catch (...) {
                 if (!t.links.empty() && !inTransaction)
                     finishLinks(false);
@@ -202,11 +229,56 @@ struct DBXConnection::Impl
         }
     }
 
+    // Creates the segment's procedure unless this connection has it, and calls it. The record
+    // of created procedures stays true: a procedure created under the statement savepoint of a
+    // failing call went with the savepoint. A procedure the server no longer has (dropped by
+    // hand, or by a rollback the record missed) is created again, once.
+    void runSegment(const sql::Translation& t, std::size_t seg, const std::string& name,
+                    const std::string& callText, const BoundValues& b)
+    {
+        for (int attempt = 0;; ++attempt) {
+            bool created = false;
+            try {
+                statementAtomic([&] {
+                    if (!procedures.count(name)) {
+                        run(sql::procedureSource(t, seg, name, b.typeNames));
+                        created = true;
+                        if (!inTransaction)
+                            procedures.insert(name); // committed on its own
+                    }
+                    run(callText, &b);
+                    return 0;
+                });
+            } catch (const DatabaseError& error) {
+                if (attempt == 0 && !created && error.sqlState() == QLatin1String("42883") &&
+                    error.message().contains(QString::fromStdString(name.substr(name.find('.') + 1)))) {
+                    procedures.erase(name);
+                    continue;
+                }
+                throw;
+            }
+            if (created && inTransaction) {
+                procedures.insert(name);
+                proceduresInTransaction.push_back(name);
+            }
+            return;
+        }
+    }
+
     void commitTransaction()
     {
-        // COMMIT ends the transaction whether it succeeds or not.
+        // COMMIT ends the transaction whether it succeeds or not; when it fails, the transaction
+        // was rolled back, and with it the procedures created in it and the remote work.
         inTransaction = false;
-        run("COMMIT");
+        try {
+            run("COMMIT");
+        } catch (...) {
+            forgetProceduresOfTransaction();
+            if (conn && !linksInTransaction.empty())
+                finishLinks(false);
+            linksInTransaction.clear();
+            throw;
+        }
         proceduresInTransaction.clear();
         if (!linksInTransaction.empty()) {
             linksInTransaction.clear();
@@ -218,10 +290,7 @@ struct DBXConnection::Impl
     {
         inTransaction = false;
         PgResultPtr(PQexec(conn.get(), "ROLLBACK"));
-        // Procedures created inside the transaction went with it.
-        for (const auto& name : proceduresInTransaction)
-            procedures.erase(name);
-        proceduresInTransaction.clear();
+        forgetProceduresOfTransaction();
         if (!linksInTransaction.empty()) {
             linksInTransaction.clear();
             finishLinks(false);
@@ -258,45 +327,77 @@ void DBXConnection::open()
         raiseConnectionError(conn.get());
     m_impl->conn = std::move(conn);
     try {
-        execute(kSetRole);
-        execute(kSetNls);
+        runStatement(kSetRole, {});
+        runStatement(kSetNls, {});
         bool ok = false;
         const double company = QLocale::system().toDouble(param(QStringLiteral("DEFAULT COMPANY")), &ok);
-        execute(kSetCompany, Params().setNumber(QStringLiteral("empresa"), ok ? company : 0));
+        runStatement(kSetCompany, Params().setNumber(QStringLiteral("empresa"), ok ? company : 0));
         const auto res = m_impl->run("SELECT 'oracle.date'::regtype::oid");
         m_impl->dateOid = Oid(std::strtoul(PQgetvalue(res.get(), 0, 0), nullptr, 10));
     } catch (...) {
         close();
         throw;
     }
+    m_impl->reconnects = true;
     Q_EMIT connected();
 }
 
 void DBXConnection::close()
 {
+    m_impl->reconnects = false;
+    m_impl->transactionLost = false;
     if (!m_impl->conn)
         return;
     m_impl->conn.reset();
-    m_impl->procedures.clear();
-    m_impl->proceduresInTransaction.clear();
-    m_impl->linksInTransaction.clear();
-    m_impl->inTransaction = false;
-    m_impl->dateOid = 0;
+    m_impl->forgetSession();
     Q_EMIT disconnected();
+}
+
+void DBXConnection::ensureConnected()
+{
+    if (m_impl->transactionLost)
+        throw ConnectionLostError(QString(), QStringLiteral("08006"), kTransactionLost);
+    if (isConnected())
+        return;
+    if (!m_impl->reconnects)
+        throw ConnectionLostError(QString(), QStringLiteral("08003"),
+                                  QStringLiteral("Não há conexão com o banco de dados."));
+    try {
+        open();
+    } catch (const DatabaseError& error) {
+        m_impl->reconnects = true; // the next action tries again
+        throw ConnectionLostError(error.message(), QStringLiteral("08001"),
+                                  QStringLiteral("Não foi possível reconectar ao banco de dados. Tente novamente."));
+    }
+}
+
+void DBXConnection::connectionLost()
+{
+    m_impl->dropLost();
+    Q_EMIT disconnected();
+}
+
+Result DBXConnection::runStatement(const QString& oracleText, const Params& params)
+{
+    const std::string key = oracleText.toStdString();
+    const sql::Translation& t = sql::translate(key);
+    try {
+        if (t.kind == sql::StatementKind::Block) {
+            m_impl->runBlock(t, key, params);
+            return Result();
+        }
+        const BoundValues b = m_impl->bind(t, params);
+        return m_impl->statementAtomic([&] { return Result(m_impl->run(t.text, &b).release()); });
+    } catch (const ConnectionLostError&) {
+        connectionLost();
+        throw;
+    }
 }
 
 Result DBXConnection::query(const QString& oracleText, const Params& params)
 {
-    if (!isConnected())
-        throw DatabaseError(QStringLiteral("not connected to the database"), QStringLiteral("08003"));
-    const std::string key = oracleText.toStdString();
-    const sql::Translation& t = sql::translate(key);
-    if (t.kind == sql::StatementKind::Block) {
-        m_impl->runBlock(t, key, params);
-        return Result();
-    }
-    const BoundValues b = m_impl->bind(t, params);
-    return m_impl->statementAtomic([&] { return Result(m_impl->run(t.text, &b).release()); });
+    ensureConnected();
+    return runStatement(oracleText, params);
 }
 
 long long DBXConnection::execute(const QString& oracleText, const Params& params)
@@ -306,17 +407,24 @@ long long DBXConnection::execute(const QString& oracleText, const Params& params
 
 DBXConnection::Transaction::Transaction(DBXConnection& connection) : m_connection(&connection)
 {
-    if (!connection.isConnected())
-        throw DatabaseError(QStringLiteral("not connected to the database"), QStringLiteral("08003"));
+    connection.ensureConnected();
     if (connection.m_impl->inTransaction)
-        throw DatabaseError(QStringLiteral("a transaction is already open"), QStringLiteral("25001"));
-    connection.m_impl->run("BEGIN ISOLATION LEVEL READ COMMITTED");
+        throw DatabaseError(QStringLiteral("Já há uma transação aberta nesta conexão."), QStringLiteral("25001"));
+    try {
+        connection.m_impl->run("BEGIN ISOLATION LEVEL READ COMMITTED");
+    } catch (const ConnectionLostError&) {
+        connection.connectionLost();
+        throw;
+    }
     connection.m_impl->inTransaction = true;
 }
 
 DBXConnection::Transaction::~Transaction()
 {
-    if (m_open && m_connection->isConnected() && m_connection->m_impl->inTransaction)
+    if (!m_open)
+        return;
+    m_connection->m_impl->transactionLost = false;
+    if (m_connection->isConnected() && m_connection->m_impl->inTransaction)
         m_connection->m_impl->rollbackTransaction();
 }
 
@@ -325,7 +433,17 @@ void DBXConnection::Transaction::commit()
     if (!m_open)
         return;
     m_open = false;
-    m_connection->m_impl->commitTransaction();
+    Impl& impl = *m_connection->m_impl;
+    if (impl.transactionLost) {
+        impl.transactionLost = false;
+        throw ConnectionLostError(QString(), QStringLiteral("08006"), kTransactionLost);
+    }
+    try {
+        impl.commitTransaction();
+    } catch (const ConnectionLostError&) {
+        m_connection->connectionLost();
+        throw;
+    }
 }
 
 void DBXConnection::Transaction::rollback()
@@ -333,7 +451,10 @@ void DBXConnection::Transaction::rollback()
     if (!m_open)
         return;
     m_open = false;
-    m_connection->m_impl->rollbackTransaction();
+    Impl& impl = *m_connection->m_impl;
+    impl.transactionLost = false;
+    if (m_connection->isConnected() && impl.inTransaction)
+        impl.rollbackTransaction();
 }
 
 } // namespace custos::session

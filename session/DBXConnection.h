@@ -31,10 +31,14 @@ public:
     // Connects with the parameters and runs the after-connect set-up; a failure of either
     // leaves the connection closed and raises DatabaseError.
     void open();
+    // Closes on purpose: no statement reconnects until the next open().
     void close();
     bool isConnected() const;
 
-    // Runs a statement that returns rows.
+    // Runs a statement that returns rows. A statement that meets a lost connection raises
+    // ConnectionLostError; the next statement reconnects with the same parameters and the
+    // session set-up, except inside an explicit transaction the loss ended, whose statements
+    // are refused until it is let go.
     Result query(const QString& oracleText, const Params& params = {});
     // Runs a statement or an anonymous block; returns the rows affected (0 for blocks).
     long long execute(const QString& oracleText, const Params& params = {});
@@ -62,6 +66,10 @@ Q_SIGNALS:
 
 private:
     friend class Transaction;
+    void ensureConnected();
+    Result runStatement(const QString& oracleText, const Params& params);
+    void connectionLost();
+
     struct Impl;
     std::unique_ptr<Impl> m_impl;
     QMap<QString, QString> m_params;

@@ -20,23 +20,30 @@ inline constexpr char kPackageRefusalState[] = "VC001";
 
 // An error reported by the database server (or by libpq on its behalf). message() is the
 // server's own text; sqlState() its five-character code (empty when libpq failed before
-// reaching a server); kind() follows from the code.
+// reaching a server); kind() follows from the code. summary() is the Portuguese sentence the
+// user reads above the server's text for the errors a user commonly meets (empty otherwise).
 class DatabaseError : public std::runtime_error
 {
 public:
-    DatabaseError(const QString& message, const QString& sqlState);
+    DatabaseError(const QString& message, const QString& sqlState, const QString& summary = QString());
 
     QString message() const { return m_message; }
     QString sqlState() const { return m_sqlState; }
     DatabaseErrorKind kind() const { return m_kind; }
+    QString summary() const { return m_summary; }
+    // What the error display shows: the summary with the server's text below it.
+    QString userText() const;
 
     // The kind of a SQLSTATE: the one place that maps codes to kinds.
     static DatabaseErrorKind kindOf(const QString& sqlState);
+    // The sentence for a SQLSTATE the user commonly meets, empty for the rest.
+    static QString summaryOf(const QString& sqlState);
 
 private:
     QString m_message;
     QString m_sqlState;
     DatabaseErrorKind m_kind;
+    QString m_summary;
 };
 
 // One type per kind, for the code that catches only what it can act on.
@@ -57,7 +64,8 @@ class PackageRefusalError : public DatabaseError
     using DatabaseError::DatabaseError;
 };
 
-// Throws the error type of the code's kind.
-[[noreturn]] void raiseDatabaseError(const QString& message, const QString& sqlState);
+// Throws the error type of the code's kind, with the code's summary unless one is given.
+[[noreturn]] void raiseDatabaseError(const QString& message, const QString& sqlState,
+                                     const QString& summary = QString());
 
 } // namespace custos::session

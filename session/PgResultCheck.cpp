@@ -20,35 +20,66 @@ QString serverReason(const char* text)
     return message.trimmed();
 }
 
+// libpq reports a connection that could not be made without a SQLSTATE: the reason's wording
+// tells the case. Each gets the code the server uses for it, or 08001.
+struct ConnectionFailure
+{
+    QLatin1String wording;
+    const char* sqlState;
+    const char* summary; // null: the code's own
+};
+
+const ConnectionFailure kConnectionFailures[] = {
+    {QLatin1String("password authentication failed"), "28P01", nullptr},
+    {QLatin1String("no password supplied"), "28P01", nullptr},
+    {QLatin1String("role \""), "28000", nullptr},
+    {QLatin1String("database \""), "3D000", nullptr},
+    {QLatin1String("definition of service"), "08001",
+     "O serviço de banco de dados informado não está configurado neste computador."},
+    {QLatin1String("service file"), "08001",
+     "O serviço de banco de dados informado não está configurado neste computador."},
+    {QLatin1String("too many clients"), "53300", nullptr},
+};
+
 } // namespace
 
 void checkResult(PGconn* conn, const PGresult* res)
 {
-    if (res == nullptr)
-        raiseConnectionError(conn);
-    switch (PQresultStatus(res)) {
-    case PGRES_COMMAND_OK:
-    case PGRES_TUPLES_OK:
-    case PGRES_EMPTY_QUERY:
-        return;
-    default:
-        break;
+    if (res != nullptr) {
+        switch (PQresultStatus(res)) {
+        case PGRES_COMMAND_OK:
+        case PGRES_TUPLES_OK:
+        case PGRES_EMPTY_QUERY:
+            return;
+        default:
+            break;
+        }
     }
-    const char* primary = PQresultErrorField(res, PG_DIAG_MESSAGE_PRIMARY);
-    const char* state = PQresultErrorField(res, PG_DIAG_SQLSTATE);
-    QString message = primary ? QString::fromUtf8(primary) : serverReason(PQresultErrorMessage(res));
+    const char* primary = res ? PQresultErrorField(res, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    const char* state = res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr;
+    QString message = primary ? QString::fromUtf8(primary)
+                              : serverReason(res ? PQresultErrorMessage(res) : "");
     if (message.isEmpty())
         message = serverReason(PQerrorMessage(conn));
-    raiseDatabaseError(message, state ? QString::fromLatin1(state) : QString());
+    QString sqlState = state ? QString::fromLatin1(state) : QString();
+    // A statement that broke the connection ("server closed the connection unexpectedly")
+    // carries no code of its own, or one of another class.
+    if (PQstatus(conn) == CONNECTION_BAD && DatabaseError::kindOf(sqlState) != DatabaseErrorKind::ConnectionLost)
+        sqlState = QStringLiteral("08006");
+    if (res == nullptr && sqlState.isEmpty())
+        raiseDatabaseError(QStringLiteral("Memória insuficiente para o resultado da consulta."), QStringLiteral("53200"));
+    raiseDatabaseError(message, sqlState);
 }
 
 void raiseConnectionError(PGconn* conn)
 {
-    const QString message = conn ? serverReason(PQerrorMessage(conn)) : QStringLiteral("out of memory");
-    // Connection failures carry no SQLSTATE; 08001 is what a client reports when it cannot
-    // establish a connection.
-    throw DatabaseError(message.isEmpty() ? QStringLiteral("connection failed") : message,
-                        QStringLiteral("08001"));
+    const QString reason = conn ? serverReason(PQerrorMessage(conn)) : QString();
+    for (const ConnectionFailure& failure : kConnectionFailures) {
+        if (reason.contains(failure.wording, Qt::CaseInsensitive))
+            raiseDatabaseError(reason, QLatin1String(failure.sqlState),
+                               failure.summary ? QString::fromUtf8(failure.summary) : QString());
+    }
+    raiseDatabaseError(reason, QStringLiteral("08001"));
 }
 
 } // namespace custos::session

@@ -5,11 +5,12 @@
 
 namespace custos::session {
 
-// Throws DatabaseError unless res is a successful command or query result. Frees nothing:
-// the caller keeps ownership of res.
+// Throws DatabaseError unless res is a successful command or query result. A failure that left
+// the connection broken is a ConnectionLostError. Frees nothing: the caller keeps ownership.
 void checkResult(PGconn* conn, const PGresult* res);
 
-// Throws DatabaseError with the connection's own message (connection failures).
+// Throws the error of a connection that could not be established, typed by libpq's reason
+// (wrong password, unknown service, server not reachable...).
 [[noreturn]] void raiseConnectionError(PGconn* conn);
 
 } // namespace custos::session

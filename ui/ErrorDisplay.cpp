@@ -10,7 +10,7 @@ namespace custos::ui {
 void showError(const std::exception& error, QWidget* parent)
 {
     const auto* database = dynamic_cast<const session::DatabaseError*>(&error);
-    const QString text = database ? database->message() : QString::fromUtf8(error.what());
+    const QString text = database ? database->userText() : QString::fromUtf8(error.what());
     showMessage(MessageType::Error, MessageButtons::Ok, text, parent ? parent : QApplication::activeWindow());
 }
 

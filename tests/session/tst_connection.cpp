@@ -5,7 +5,10 @@
 
 #include <QtTest>
 
+using custos::session::ConnectionLostError;
 using custos::session::DatabaseError;
+using custos::session::DatabaseErrorKind;
+using custos::session::IntegrityError;
 using custos::session::DBXConnection;
 using custos::session::FieldKind;
 using custos::session::Params;
@@ -26,6 +29,13 @@ class TestConnection : public QObject
     Q_OBJECT
     std::unique_ptr<TestDatabase> m_db;
 
+    // Ends the connection's session from the server side, as an administrator or a restart does.
+    void terminate(DBXConnection& c) const
+    {
+        const QString pid = c.query(QStringLiteral("select pg_backend_pid() pid from dual")).value(0, 0).toString();
+        m_db->exec(QStringLiteral("SELECT pg_terminate_backend(%1, 5000)").arg(pid));
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -34,7 +44,11 @@ private Q_SLOTS:
             "CREATE TABLE velko_cst.tipos (valor numeric(12,2), flag numeric(1), pequeno numeric(4),"
             " medio numeric(8), id numeric(10), dia oracle.date, nome varchar(30));"
             "INSERT INTO velko_cst.tipos VALUES (1234.57, 1, 123, 12345678, 1234567890, '2026-03-01 10:20:30', 'Picanha');"
-            "GRANT SELECT, INSERT, UPDATE, DELETE ON velko_cst.tipos TO velko_user;"));
+            "GRANT SELECT, INSERT, UPDATE, DELETE ON velko_cst.tipos TO velko_user;"
+            "CREATE TABLE velko_cst.chaves (id numeric(10) PRIMARY KEY);"
+            "INSERT INTO velko_cst.chaves VALUES (1);"
+            "CREATE TABLE velko_cst.adiada (id numeric(10), UNIQUE (id) DEFERRABLE INITIALLY DEFERRED);"
+            "GRANT SELECT, INSERT, UPDATE, DELETE ON velko_cst.chaves, velko_cst.adiada TO velko_user;"));
     }
 
     void companySetAtConnect_data()
@@ -163,36 +177,182 @@ private Q_SLOTS:
         m_db->exec(QStringLiteral("UPDATE velko_cst.tipos SET nome = 'Picanha'"));
     }
 
-    void errorsCarryTheServersMessage_data()
+    // A connection that cannot be made: the server's (or libpq's) reason, the code of its case
+    // and the sentence the user reads above it.
+    void connectionFailuresAreTypedAndExplained_data()
     {
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("service");
         QTest::addColumn<QString>("message");
-        QTest::newRow("wrong password") << "GERENTE" << "errada" << "" << "password authentication failed for user \"GERENTE\"";
-        QTest::newRow("unknown service") << "GERENTE" << "custos" << "NAO_EXISTE" << "definition of service \"NAO_EXISTE\" not found";
+        QTest::addColumn<QString>("sqlState");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("wrong password") << "GERENTE" << "errada" << "" << "password authentication failed for user \"GERENTE\""
+                                        << "28P01" << "Usuário ou senha inválidos.";
+        QTest::newRow("unknown service") << "GERENTE" << "custos" << "NAO_EXISTE" << "definition of service \"NAO_EXISTE\" not found"
+                                         << "08001" << "O serviço de banco de dados informado não está configurado neste computador.";
+        QTest::newRow("server not reachable") << "GERENTE" << "custos" << "unreachable" << ""
+                                              << "08001" << "Não foi possível conectar ao servidor de banco de dados.";
     }
-    void errorsCarryTheServersMessage()
+    void connectionFailuresAreTypedAndExplained()
     {
         QFETCH(QString, user);
         QFETCH(QString, password);
         QFETCH(QString, service);
         QFETCH(QString, message);
+        QFETCH(QString, sqlState);
+        QFETCH(QString, summary);
         DBXConnection c;
-        c.setParam(QStringLiteral("DATABASE"), service.isEmpty() ? m_db->serviceName() : service);
+        c.setParam(QStringLiteral("DATABASE"), service.isEmpty() ? m_db->serviceName()
+                                               : service == QLatin1String("unreachable") ? m_db->unreachableServiceName()
+                                                                                          : service);
         c.setParam(QStringLiteral("USER_NAME"), user);
         c.setParam(QStringLiteral("PASSWORD"), password);
         try {
             c.open();
             QFAIL("connected");
         } catch (const DatabaseError& e) {
-            QCOMPARE(e.message(), message);
+            if (!message.isEmpty())
+                QCOMPARE(e.message(), message);
+            QVERIFY(!e.message().isEmpty());
+            QCOMPARE(e.sqlState(), sqlState);
+            QCOMPARE(e.summary(), summary);
+            QCOMPARE(e.userText(), summary + u'\r' + e.message());
         }
         QVERIFY(!c.isConnected());
         c.setParam(QStringLiteral("DATABASE"), m_db->serviceName());
         c.setParam(QStringLiteral("PASSWORD"), QStringLiteral("custos"));
         c.open();
         QVERIFY(c.isConnected());
+    }
+
+    // Errors raised by the server come as the type of their kind.
+    void serverErrorsAreTypedByKind()
+    {
+        auto c = m_db->connect();
+        QVERIFY_THROWS_EXCEPTION(IntegrityError,
+                                 c->execute(QStringLiteral("INSERT INTO velko_cst.chaves (id) VALUES (1)")));
+        try {
+            c->execute(QStringLiteral("UPDATE velko_cst.tipos SET flag = 10"));
+            QFAIL("no error");
+        } catch (const DatabaseError& e) {
+            QCOMPARE(e.kind(), DatabaseErrorKind::Other);
+            QCOMPARE(e.userText(), e.message()); // a refused statement shows the database's message
+        }
+    }
+
+    // The server ends the session (an administrator, a restart): the statement that meets the
+    // loss reports it, the next one reconnects with the same login and the session set-up.
+    void lostConnectionIsReopenedByTheNextStatement()
+    {
+        auto c = m_db->connect(QStringLiteral("ANALISTA"), QStringLiteral("custos"), QStringLiteral("3"));
+        terminate(*c);
+        try {
+            c->query(QStringLiteral("select 1 um from dual"));
+            QFAIL("no error");
+        } catch (const ConnectionLostError& e) {
+            QCOMPARE(e.summary(), QStringLiteral("A conexão com o banco de dados foi perdida. A próxima operação reconectará."));
+            QVERIFY(!e.message().isEmpty());
+        }
+        QCOMPARE(company(*c), 3.0);
+        QCOMPARE(c->query(QStringLiteral("select nome from velko_cst.tipos")).value(0, 0).toString(),
+                 QStringLiteral("Picanha"));
+    }
+
+    // A loss inside an explicit transaction: nothing of the transaction runs outside it, and
+    // once it is let go the next statement reconnects.
+    void lostTransactionRefusesItsStatementsUntilLetGo()
+    {
+        auto c = m_db->connect();
+        {
+            DBXConnection::Transaction t(*c);
+            c->execute(QStringLiteral("UPDATE velko_cst.tipos SET nome = 'Maminha'"));
+            terminate(*c);
+            QVERIFY_THROWS_EXCEPTION(ConnectionLostError, c->execute(QStringLiteral("UPDATE velko_cst.tipos SET flag = 0")));
+            QVERIFY_THROWS_EXCEPTION(ConnectionLostError, c->execute(QStringLiteral("UPDATE velko_cst.tipos SET flag = 0")));
+            QVERIFY_THROWS_EXCEPTION(ConnectionLostError, t.commit());
+        }
+        QCOMPARE(c->query(QStringLiteral("select nome, flag from velko_cst.tipos")).value(0, 0).toString(),
+                 QStringLiteral("Picanha"));
+        QCOMPARE(m_db->scalar(QStringLiteral("select flag from velko_cst.tipos")), QStringLiteral("1"));
+    }
+
+    // A reconnect that fails says so and leaves the connection ready for the next try.
+    void failedReconnectCanBeRetried()
+    {
+        auto c = m_db->connect();
+        terminate(*c);
+        QVERIFY_THROWS_EXCEPTION(ConnectionLostError, c->query(QStringLiteral("select 1 um from dual")));
+        c->setParam(QStringLiteral("DATABASE"), m_db->unreachableServiceName());
+        try {
+            c->query(QStringLiteral("select 1 um from dual"));
+            QFAIL("reconnected");
+        } catch (const ConnectionLostError& e) {
+            QCOMPARE(e.summary(), QStringLiteral("Não foi possível reconectar ao banco de dados. Tente novamente."));
+        }
+        c->setParam(QStringLiteral("DATABASE"), m_db->serviceName());
+        QCOMPARE(c->query(QStringLiteral("select 1 um from dual")).value(0, 0).toDouble(), 1.0);
+    }
+
+    void closedOnPurposeDoesNotReconnect()
+    {
+        auto c = m_db->connect();
+        c->close();
+        try {
+            c->query(QStringLiteral("select 1 um from dual"));
+            QFAIL("reconnected");
+        } catch (const ConnectionLostError& e) {
+            QCOMPARE(e.userText(), QStringLiteral("Não há conexão com o banco de dados."));
+        }
+        QVERIFY(!c->isConnected());
+    }
+
+    // A block's procedure created under the statement savepoint goes with the savepoint when the
+    // call fails; the same block then runs again after the caller commits.
+    void blockRunsAgainAfterFailingInsideATransaction()
+    {
+        auto c = m_db->connect();
+        const QString block = QStringLiteral("BEGIN UPDATE velko_cst.tipos SET flag = :flag; END;");
+        {
+            DBXConnection::Transaction t(*c);
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, c->execute(block, Params().setNumber(QStringLiteral("flag"), 10)));
+            t.commit();
+        }
+        c->execute(block, Params().setNumber(QStringLiteral("flag"), 2));
+        QCOMPARE(m_db->scalar(QStringLiteral("select flag from velko_cst.tipos")), QStringLiteral("2"));
+        m_db->exec(QStringLiteral("UPDATE velko_cst.tipos SET flag = 1"));
+    }
+
+    // A COMMIT refused by a deferred constraint rolls back the procedures created in the
+    // transaction; the same block then runs.
+    void blockRunsAgainAfterARefusedCommit()
+    {
+        auto c = m_db->connect();
+        const QString block = QStringLiteral("BEGIN INSERT INTO velko_cst.adiada (id) VALUES (:id); END;");
+        {
+            DBXConnection::Transaction t(*c);
+            c->execute(block, Params().setNumber(QStringLiteral("id"), 1));
+            c->execute(block, Params().setNumber(QStringLiteral("id"), 1));
+            QVERIFY_THROWS_EXCEPTION(IntegrityError, t.commit());
+        }
+        c->execute(block, Params().setNumber(QStringLiteral("id"), 2));
+        QCOMPARE(m_db->scalar(QStringLiteral("select string_agg(id::text, ',') from velko_cst.adiada")), QStringLiteral("2"));
+    }
+
+    // A procedure the server no longer has is created again.
+    void blockRecreatesAProcedureTheServerLost()
+    {
+        auto c = m_db->connect();
+        const QString block = QStringLiteral("BEGIN UPDATE velko_cst.tipos SET pequeno = :n; END;");
+        c->execute(block, Params().setNumber(QStringLiteral("n"), 5));
+        const QString schema = c->query(QStringLiteral("select n.nspname from pg_catalog.pg_namespace n where n.oid = pg_my_temp_schema()"))
+                                   .value(0, 0).toString();
+        m_db->exec(QStringLiteral("DO $$ DECLARE p regprocedure; BEGIN FOR p IN SELECT oid::regprocedure FROM pg_proc"
+                                  " WHERE pronamespace = '%1'::regnamespace LOOP EXECUTE 'DROP PROCEDURE ' || p; END LOOP; END $$")
+                       .arg(schema));
+        c->execute(block, Params().setNumber(QStringLiteral("n"), 6));
+        QCOMPARE(m_db->scalar(QStringLiteral("select pequeno from velko_cst.tipos")), QStringLiteral("6"));
+        m_db->exec(QStringLiteral("UPDATE velko_cst.tipos SET pequeno = 123"));
     }
 
     void missingTableRaisesAndTheConnectionGoesOn()

@@ -102,10 +102,10 @@ public:
         return file;
     }
 
-    void add(const QString& service, const QString& database)
+    void add(const QString& service, const QString& database, const QString& host = QString())
     {
         QMutexLocker lock(&m_mutex);
-        m_services[service] = database;
+        m_services[service] = {database, host.isEmpty() ? serverEnv().host : host};
         write();
     }
 
@@ -137,14 +137,19 @@ private:
         out << m_base << '\n';
         const ServerEnv& env = serverEnv();
         for (auto it = m_services.cbegin(); it != m_services.cend(); ++it)
-            out << '[' << it.key() << "]\nhost=" << env.host << "\nport=" << env.port << "\ndbname=" << it.value()
+            out << '[' << it.key() << "]\nhost=" << it->host << "\nport=" << env.port << "\ndbname=" << it->database
                 << "\n\n";
     }
 
     QMutex m_mutex;
     QString m_path;
     QString m_base;
-    QMap<QString, QString> m_services;
+    struct Service
+    {
+        QString database;
+        QString host;
+    };
+    QMap<QString, Service> m_services;
 };
 
 QString uniqueName()
@@ -207,6 +212,13 @@ QString TestDatabase::serviceName() const { return m_impl->name.toUpper(); }
 QString TestDatabase::unitServiceName() const { return m_impl->unitName.toUpper(); }
 
 QString TestDatabase::databaseName() const { return m_impl->name; }
+
+QString TestDatabase::unreachableServiceName() const
+{
+    const QString service = serviceName() + QStringLiteral("_FORA");
+    ServiceFile::instance().add(service, m_impl->name, QStringLiteral("/nonexistent/custos-socket"));
+    return service;
+}
 
 void TestDatabase::exec(const QString& sql) const { runAsOwner(m_impl->name, sql); }
 

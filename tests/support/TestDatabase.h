@@ -28,6 +28,8 @@ public:
     QString serviceName() const;
     QString unitServiceName() const;
     QString databaseName() const;
+    // A service name of this database whose server cannot be reached (no socket where it points).
+    QString unreachableServiceName() const;
 
     // Runs SQL (PostgreSQL text, several statements allowed) as the cluster owner.
     void exec(const QString& sql) const;
