@@ -5,6 +5,7 @@
 
 #include "DayOperationsFixture.h"
 #include "ErrorDisplayApplication.h"
+#include "LockedUnitDay.h"
 #include "MenuDay.h"
 
 #include "GridView.h"
@@ -259,6 +260,26 @@ private Q_SLOTS:
         QVERIFY2(log.contains(QStringLiteral("resultado dos aproveitamentos")), qPrintable(log));
     }
 
+    // A day with only resale after a day with a slaughter, in the same session: its closing sends
+    // no slaughter and the unit of its empty production result (null); the package finds the
+    // unit from the resale.
+    void resaleOnlyDayAfterASlaughterDay()
+    {
+        const QDate resaleOnly(2024, 3, 18);
+        const Variation day(db(), QStringLiteral("INSERT INTO velko_cst.revenda (id_revenda, id_unidade, data) VALUES (900050, 1, date '2024-03-18')"),
+                            removeResaleDays);
+        MessageAnswers answers;
+        click("cxButton3");
+        MenuDay::selectDay(*m_menu, resaleOnly);
+        QVERIFY(m_day->cds("CDS_Resultado").isEmpty());
+        QVERIFY(m_day->cds("CDS_Abate").isEmpty());
+        click("cxButton3");
+        QCOMPARE(answers.texts().last(), QStringLiteral("Processo de fechamento concluído!"));
+        QCOMPARE(scalar(QStringLiteral("select count(data_fechamento) from velko_cst.revenda where id_revenda = 900050")), QStringLiteral("1"));
+        const QString log = scalar(QStringLiteral("select historico from velko_cst.log_custo where data_custo = date '2024-03-18'"));
+        QCOMPARE(log, QStringLiteral("Fechamento do custo de 18/03/2024: revenda."));
+    }
+
     // Answering No closes nothing and still reloads the slaughter and production.
     void answeringNoStillRefreshes()
     {
@@ -482,6 +503,51 @@ private Q_SLOTS:
         openUndo();
         QCOMPARE(answers.texts(),
                  QStringList{QStringLiteral("Para desfazer a captura de preços é necessário desfazer o fechamento do custo!")});
+    }
+
+    // The session ended by the server while the closing waits in its procedure: the message is
+    // shown, the day is as it was, and the next day click reconnects and works.
+    void connectionLostDuringClosing()
+    {
+        MessageAnswers answers;
+        {
+            LockedUnitDay lock(db(), 1, kDia);
+            TerminateWhenWaiting terminate(db(), lock, LockedUnitDay::backendOf(*m_day->day.connection));
+            click("cxButton3");
+            terminate.join();
+        }
+        QCOMPARE(answers.shown.size(), std::size_t(2));
+        QCOMPARE(answers.shown[1].type, ui::MessageType::Error);
+        QCOMPARE(closingState(), QStringLiteral("0,0,0"));
+        answers.shown.clear();
+        MenuDay::selectDay(*m_menu, kDia);
+        QVERIFY(answers.shown.empty());
+        QCOMPARE(button3(), QStringLiteral("&Fechar"));
+        QVERIFY(m_day->cds("CDS_Abate").recordCount() == 1);
+    }
+
+    // The same during a local generation: the generation block leaves nothing, the day is
+    // reloaded on a new session.
+    void connectionLostDuringGeneration()
+    {
+        const QString logs = scalar(QStringLiteral("select count(*) from velko_cst.log_custo"));
+        const QString before = prices();
+        MessageAnswers answers;
+        {
+            LockedUnitDay lock(db(), 1, kDia);
+            TerminateWhenWaiting terminate(db(), lock, LockedUnitDay::backendOf(*m_day->day.connection));
+            answerGeneration(true, answers);
+            click("cxButton1");
+            terminate.join();
+        }
+        QCOMPARE(answers.shown.size(), std::size_t(1));
+        QCOMPARE(answers.shown[0].type, ui::MessageType::Error);
+        QCOMPARE(scalar(QStringLiteral("select count(*) from velko_cst.log_custo")), logs);
+        QCOMPARE(prices(), before);
+        QCOMPARE(shownPrices(), before);
+        answers.shown.clear();
+        MenuDay::selectDay(*m_menu, kDia);
+        QVERIFY(answers.shown.empty());
     }
 };
 

@@ -8,6 +8,7 @@
 #include "DatabaseError.h"
 #include "FixtureDay.h"
 #include "OperationError.h"
+#include "PriceCaptureUndo.h"
 #include "TestDatabase.h"
 
 #include <QTest>
@@ -153,6 +154,22 @@ private Q_SLOTS:
         server::CostGeneration(*c.connection).run(input(QStringLiteral("UNIDADE2"), QStringLiteral("M")));
         QCOMPARE(c.db.scalar(QStringLiteral("select count(*) from velko_cst.consumo where data = date '2024-03-14'")), QStringLiteral("1"));
         QCOMPARE(c.db.scalar(QStringLiteral("select count(*) from velko_cst.consumo")).toInt(), month + 1);
+    }
+
+    // An undo over the link puts the captured prices back in both databases.
+    void undoOverTheLinkRestoresBoth()
+    {
+        Central c;
+        server::CostGeneration(*c.connection).run(input(QStringLiteral("UNIDADE2")));
+        c.db.exec(QStringLiteral("update velko_cst.abate_preco set preco = 99"));
+        server::GenerationInput again = input(QStringLiteral("UNIDADE2"));
+        again.moment = kMomento.addSecs(3600);
+        server::CostGeneration(*c.connection).run(again);
+        const QString prices = QStringLiteral("select string_agg(round(preco, 2)::text, ',' order by sequencial_produto) from %1.abate_preco");
+        QCOMPARE(c.db.scalar(prices.arg(QStringLiteral("velko_cst"))), QStringLiteral("10.00,3.00"));
+        server::PriceCaptureUndo(*c.connection).run({1, kDia, again.moment, QStringLiteral("UNIDADE2"), {true, true, true, true}});
+        QCOMPARE(c.db.scalar(prices.arg(QStringLiteral("velko_cst"))), QStringLiteral("99.00,99.00"));
+        QCOMPARE(c.db.scalar(prices.arg(QStringLiteral("unidade2_velko_cst"))), QStringLiteral("99.00,99.00"));
     }
 
     void refusedLinkNameSendsNothing()
