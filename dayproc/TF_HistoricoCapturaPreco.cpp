@@ -61,7 +61,8 @@ TF_HistoricoCapturaPreco::TF_HistoricoCapturaPreco(data::DataSource& historico, 
     m_cxGridHistorico->setFillWidth(true);
     m_cxGridHistorico->setGroupByBox(false);
     m_cxGridHistorico->setPostImmediately(true);
-    grid::GridColumn* mark = m_cxGridHistorico->addColumn(QStringLiteral("SELECIONADO"), QString(), nullptr, 40,
+    // The mark column has no caption (a blank one: an empty caption shows the field name).
+    grid::GridColumn* mark = m_cxGridHistorico->addColumn(QStringLiteral("SELECIONADO"), QStringLiteral(" "), nullptr, 40,
                                                           QStringLiteral("cxGridHistoricoDBTVColumn1"));
     mark->setCheckBox(1, 0);
     for (const auto& [field, caption] : {std::pair{"DATA_HISTORICO", "Data Processamento"}, std::pair{"USUARIO_HISTORICO", "Usuário"}}) {

@@ -3,7 +3,7 @@
 -- A link is a foreign server named after it, a user mapping, and one schema of imported
 -- foreign tables per remote schema, named link_schema (unidade2_velko_cst, ...).
 CREATE SERVER unidade2 FOREIGN DATA WRAPPER postgres_fdw
-    OPTIONS (host :'sock', port :'port', dbname :'target');
+    OPTIONS (host :'sock', port :'port', dbname :'target', batch_size '1000', fetch_size '1000');
 CREATE USER MAPPING FOR PUBLIC SERVER unidade2
     OPTIONS (user 'VELKO_LINK', password 'velko_link');
 GRANT USAGE ON FOREIGN SERVER unidade2 TO velko_user;
