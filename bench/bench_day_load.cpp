@@ -126,17 +126,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    std::vector<int> scales;
-    for (int i = 1; i < argc; ++i)
-        scales.push_back(std::atoi(argv[i]));
+    const std::vector<int> scales = bench::scalesFromArguments(argc, argv, {1, 10}, "bench_day_load");
     if (scales.empty())
-        scales = {1, 10};
-    for (int scale : scales) {
-        if (scale < 1 || scale > 99) {
-            std::fprintf(stderr, "bench_day_load: a scale is a whole number from 1 to 99\n");
-            return 2;
-        }
-    }
+        return 2;
     std::printf("Main window day load of unit 1 on 15/03/2024: median of %d rounds, in turns with the replay\n", kRounds);
     for (int scale : scales)
         measure(scale);

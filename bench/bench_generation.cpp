@@ -155,17 +155,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_generation: %s\n", qPrintable(text));
         std::exit(1);
     });
-    std::vector<int> scales;
-    for (int i = 1; i < argc; ++i)
-        scales.push_back(std::atoi(argv[i]));
+    const std::vector<int> scales = bench::scalesFromArguments(argc, argv, {1, 18}, "bench_generation");
     if (scales.empty())
-        scales = {1, 18};
-    for (int scale : scales) {
-        if (scale < 1 || scale > 99) {
-            std::fprintf(stderr, "bench_generation: a scale is a whole number from 1 to 99\n");
-            return 2;
-        }
-    }
+        return 2;
     std::printf("Generation of unit 1 on 15/03/2024 from the main window: median of the rounds, in turns with the replay\n");
     for (int scale : scales)
         measure(scale, scale > 10 ? 3 : 7);

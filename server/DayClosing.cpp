@@ -39,6 +39,19 @@ void setNumber(Params& params, const char* name, const QVariant& value)
     params.set(QString::fromLatin1(name), BindType::Number, value.isNull() ? QVariant() : QVariant(value.toDouble()));
 }
 
+// The day, the unit and the process ids, which both blocks take.
+template <class Values>
+Params dayAndProcesses(const Values& values)
+{
+    Params params;
+    params.setDate(QStringLiteral("p_data"), values.day);
+    setNumber(params, "p_id_unidade", values.unit);
+    setNumber(params, "p_id_abate", values.idAbate);
+    setNumber(params, "p_id_industrial", values.idIndustrial);
+    setNumber(params, "p_id_revenda", values.idRevenda);
+    return params;
+}
+
 } // namespace
 
 Listing DayClosing::earlierOpenDays(double unit, const QDate& day) const
@@ -84,12 +97,7 @@ PurchaseOrderRule DayClosing::purchaseOrderRule(const QDate& day) const
 
 void DayClosing::close(const ClosingValues& values) const
 {
-    Params params;
-    params.setDate(QStringLiteral("p_data"), values.day);
-    setNumber(params, "p_id_unidade", values.unit);
-    setNumber(params, "p_id_abate", values.idAbate);
-    setNumber(params, "p_id_industrial", values.idIndustrial);
-    setNumber(params, "p_id_revenda", values.idRevenda);
+    Params params = dayAndProcesses(values);
     setNumber(params, "p_aproveitamento_kg", values.aproveitamentoKg);
     setNumber(params, "p_resultado_geral", values.resultadoGeral);
     runInTransaction(m_module.query(QStringLiteral("Q_FecharCusto")), params);
@@ -97,13 +105,7 @@ void DayClosing::close(const ClosingValues& values) const
 
 void DayClosing::reopen(const ReopeningValues& values) const
 {
-    Params params;
-    params.setDate(QStringLiteral("p_data"), values.day);
-    setNumber(params, "p_id_unidade", values.unit);
-    setNumber(params, "p_id_abate", values.idAbate);
-    setNumber(params, "p_id_industrial", values.idIndustrial);
-    setNumber(params, "p_id_revenda", values.idRevenda);
-    runInTransaction(m_module.query(QStringLiteral("Q_DesfazerFechamento")), params);
+    runInTransaction(m_module.query(QStringLiteral("Q_DesfazerFechamento")), dayAndProcesses(values));
 }
 
 } // namespace custos::server
