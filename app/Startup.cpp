@@ -20,7 +20,7 @@ int runCustos(const QString& programFolder)
     session::Global_Library Global_Library;
     data::TDataModule_Custo DataModule_Custo(Global_Library.connection());
     auto F_login = std::make_unique<TF_login>(Global_Library, F_Menu);
-    dayproc::TF_LogCusto F_LogCusto(&F_Menu);
+    dayproc::TF_LogCusto F_LogCusto(DataModule_Custo.dataSource(QStringLiteral("DTS_LogCusto")), &F_Menu);
 
     try {
         F_login->loadSettings(QDir(programFolder).filePath(QStringLiteral("velko.ini")));
