@@ -901,7 +901,7 @@ BEGIN
       INTO v_abertos
       FROM pkg_industrializado.processos_do_dia(p_data, p_id_unidade, p_id_abate, p_id_industrial, p_id_revenda) x;
     IF v_abertos IS NULL THEN
-        RAISE EXCEPTION 'O custo de % já está fechado.', to_char(p_data, 'DD/MM/YYYY');
+        RAISE EXCEPTION 'O custo de % já está fechado.', to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
     END IF;
 
     SELECT i.msg_advertencia INTO v_aviso FROM velko_cst.industrial i
@@ -969,7 +969,7 @@ BEGIN
       INTO v_fechados
       FROM pkg_industrializado.processos_do_dia(p_data, p_id_unidade, p_id_abate, p_id_industrial, p_id_revenda) x;
     IF v_fechados IS NULL THEN
-        RAISE EXCEPTION 'O custo de % não está fechado.', to_char(p_data, 'DD/MM/YYYY');
+        RAISE EXCEPTION 'O custo de % não está fechado.', to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
     END IF;
 
     SELECT min(d) INTO v_posterior FROM (
