@@ -19,9 +19,9 @@ void save(ClientDataSet& dataSet)
     throw DataError(messages.join(u'\r'));
 }
 
-void saveOnPost(ClientDataSet& dataSet)
+void saveOnPost(TDataModule_Custo& module, ClientDataSet& dataSet)
 {
-    dataSet.setAfterPost([&dataSet](DataSet&) { save(dataSet); });
+    module.setSaveRule(dataSet, [&dataSet] { save(dataSet); });
 }
 
 // The by-products' total result becomes the slaughter day's TOTAL_APROVEITAMENTO (saved by the
@@ -52,10 +52,10 @@ void installSaveRules(TDataModule_Custo& module)
     ClientDataSet& materiaPrimaDT = module.clientDataSet(QStringLiteral("CDS_MateriaPrima_DT"));
     ClientDataSet& resultadoRevenda = module.clientDataSet(QStringLiteral("CDS_ResultadoRevenda"));
 
-    saveOnPost(abate);
+    saveOnPost(module, abate);
     // The month-to-date slaughter saves the day's slaughter; nothing of its own is written.
-    module.clientDataSet(QStringLiteral("CDS_AbateAcumulado")).setAfterPost([&abate](DataSet&) { save(abate); });
-    abateProduto.setAfterPost([&module, &abateProduto, &abate](DataSet&) {
+    module.setSaveRule(module.clientDataSet(QStringLiteral("CDS_AbateAcumulado")), [&abate] { save(abate); });
+    module.setSaveRule(abateProduto, [&module, &abateProduto, &abate] {
         save(abateProduto);
         if (!module.autoRefresh())
             return;
@@ -63,13 +63,13 @@ void installSaveRules(TDataModule_Custo& module)
         creditByProducts(module, abateProduto, abate);
     });
 
-    saveOnPost(module.clientDataSet(QStringLiteral("CDS_Industrializado")));
-    resultadoDT.setAfterPost([&module, &resultadoDT](DataSet&) {
+    saveOnPost(module, module.clientDataSet(QStringLiteral("CDS_Industrializado")));
+    module.setSaveRule(resultadoDT, [&module, &resultadoDT] {
         save(resultadoDT);
         if (module.autoRefresh())
             module.reread(resultadoDT);
     });
-    materiaPrimaDT.setAfterPost([&module, &materiaPrimaDT, &resultadoDT](DataSet&) {
+    module.setSaveRule(materiaPrimaDT, [&module, &materiaPrimaDT, &resultadoDT] {
         save(materiaPrimaDT);
         if (!module.autoRefresh())
             return;
@@ -77,16 +77,16 @@ void installSaveRules(TDataModule_Custo& module)
         module.reread(resultadoDT);
     });
 
-    saveOnPost(module.clientDataSet(QStringLiteral("CDS_Revenda")));
-    resultadoRevenda.setAfterPost([&module, &resultadoRevenda](DataSet&) {
+    saveOnPost(module, module.clientDataSet(QStringLiteral("CDS_Revenda")));
+    module.setSaveRule(resultadoRevenda, [&module, &resultadoRevenda] {
         save(resultadoRevenda);
         if (module.autoRefresh())
             module.reread(resultadoRevenda);
     });
 
     // Their providers write no column: the save writes nothing (see ClosingAndHistory.cpp).
-    saveOnPost(module.clientDataSet(QStringLiteral("CDS_HistoricoCusto")));
-    saveOnPost(module.clientDataSet(QStringLiteral("CDS_LogCusto")));
+    saveOnPost(module, module.clientDataSet(QStringLiteral("CDS_HistoricoCusto")));
+    saveOnPost(module, module.clientDataSet(QStringLiteral("CDS_LogCusto")));
 }
 
 } // namespace custos::data

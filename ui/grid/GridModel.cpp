@@ -24,6 +24,7 @@ void GridModel::setSource(RowSource* source)
     if (source) {
         connect(source, &RowSource::rowsReset, this, &GridModel::rebuild);
         connect(source, &RowSource::rowChanged, this, &GridModel::onRowChanged);
+        connect(source, &RowSource::pendingChanged, this, &GridModel::valuesChanged);
         connect(source, &QObject::destroyed, this, &GridModel::rebuild);
     }
     rebuild();

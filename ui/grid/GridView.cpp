@@ -189,6 +189,12 @@ void GridView::setInactiveSelectionStyle(const GridStyle& style)
     relayout();
 }
 
+void GridView::setPendingValueStyle(const GridStyle& style)
+{
+    m_pendingValueStyle = style;
+    relayout();
+}
+
 // Geometry ----------------------------------------------------------------------------------
 
 int GridView::headerHeight() const
