@@ -16,7 +16,8 @@ void save(ClientDataSet& dataSet)
         return;
     QStringList messages = dataSet.updateErrors();
     messages.removeDuplicates();
-    throw DataError(messages.join(u'\r'));
+    throw DataError(QStringLiteral("O banco de dados recusou a gravação; o valor digitado continua pendente, sem gravar.\r")
+                    + messages.join(u'\r'));
 }
 
 void saveOnPost(TDataModule_Custo& module, ClientDataSet& dataSet)
