@@ -425,8 +425,15 @@ void TF_AbateAproveitamentoDetalhe::openConsumo()
     m_Q_Consumo->close();
     session::Params& p = m_Q_Consumo->params();
     p.setNumber(QStringLiteral("id_produto"), produto.fieldByName(QStringLiteral("SEQUENCIAL_PRODUTO")).asFloat())
-        .setText(QStringLiteral("id_ordem_producao"), produto.fieldByName(QStringLiteral("ID_ORDEM_PRODUCAO")).asString())
         .setNumber(QStringLiteral("id_unidade"), produto.fieldByName(QStringLiteral("ID_UNIDADE")).asFloat());
+    // The order is the product's text of a number, compared with a number column: Oracle
+    // converts it there, the server here does not, so it is bound as the number it reads.
+    bool isNumber = false;
+    const double ordem = produto.fieldByName(QStringLiteral("ID_ORDEM_PRODUCAO")).asString().toDouble(&isNumber);
+    if (isNumber)
+        p.setNumber(QStringLiteral("id_ordem_producao"), ordem);
+    else
+        p.set(QStringLiteral("id_ordem_producao"), session::BindType::Number, QVariant());
     if (contrato.isNull())
         p.set(QStringLiteral("id_ordem_venda"), session::BindType::Number, QVariant());
     else
