@@ -14,6 +14,7 @@
 #include "PlannerCalendar.h"
 #include "Provider.h"
 #include "Query.h"
+#include "StatementLog.h"
 #include "StatementReplay.h"
 #include "TF_Menu.h"
 #include "TestDatabase.h"
@@ -33,39 +34,6 @@ namespace {
 
 constexpr int kRounds = 30;
 constexpr int kWarmUp = 3;
-
-// Notes every statement a dataset of the module sends when it opens, with the parameters in
-// effect (a client dataset's own taking the place of its query's).
-class StatementLog
-{
-public:
-    explicit StatementLog(data::TDataModule_Custo& module)
-    {
-        for (data::DataSet* dataSet : module.findChildren<data::DataSet*>(Qt::FindDirectChildrenOnly))
-            dataSet->setAfterOpen([this](data::DataSet& ds) { note(ds); });
-    }
-
-    std::vector<bench::SentStatement> sent;
-
-private:
-    void note(data::DataSet& dataSet)
-    {
-        bench::SentStatement s;
-        s.name = dataSet.objectName();
-        if (auto* cds = qobject_cast<data::ClientDataSet*>(&dataSet)) {
-            const data::Query& query = *cds->provider()->query();
-            s.text = query.text();
-            s.params = query.params();
-            for (const session::BindValue& v : cds->params().values())
-                s.params.set(v.name, v.type, v.value);
-        } else {
-            const auto& query = static_cast<const data::Query&>(dataSet);
-            s.text = query.text();
-            s.params = query.params();
-        }
-        sent.push_back(std::move(s));
-    }
-};
 
 struct Shown
 {
@@ -107,7 +75,7 @@ void measure(int scale)
     menu.resize(1440, 900);
     menu.show();
 
-    StatementLog log(module);
+    bench::StatementLog log(module);
     showDay(menu);
     std::vector<bench::SentStatement> statements = log.sent;
     // The process-type filter (all families) empties the two family lists of the scratch table.

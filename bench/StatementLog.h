@@ -1,0 +1,47 @@
+#pragma once
+// Notes every statement a dataset of the cost data module sends when it opens, with the
+// parameters in effect (a client dataset's own taking the place of its query's), for a replay
+// with plain libpq. It takes the datasets' after-open events while it lives.
+
+#include "ClientDataSet.h"
+#include "DataModule_Custo.h"
+#include "Provider.h"
+#include "Query.h"
+#include "StatementReplay.h"
+
+#include <vector>
+
+namespace custos::bench {
+
+class StatementLog
+{
+public:
+    explicit StatementLog(data::TDataModule_Custo& module)
+    {
+        for (data::DataSet* dataSet : module.findChildren<data::DataSet*>(Qt::FindDirectChildrenOnly))
+            dataSet->setAfterOpen([this](data::DataSet& ds) { note(ds); });
+    }
+
+    std::vector<SentStatement> sent;
+
+    // Notes what the dataset sends when it opens or is read again.
+    void note(const data::DataSet& dataSet)
+    {
+        SentStatement s;
+        s.name = dataSet.objectName();
+        if (const auto* cds = qobject_cast<const data::ClientDataSet*>(&dataSet)) {
+            const data::Query& query = *cds->provider()->query();
+            s.text = query.text();
+            s.params = query.params();
+            for (const session::BindValue& v : cds->params().values())
+                s.params.set(v.name, v.type, v.value);
+        } else {
+            const auto& query = static_cast<const data::Query&>(dataSet);
+            s.text = query.text();
+            s.params = query.params();
+        }
+        sent.push_back(std::move(s));
+    }
+};
+
+} // namespace custos::bench
