@@ -9,11 +9,14 @@
 #include "DataError.h"
 #include "DataSourceRows.h"
 #include "MessageBox.h"
+#include "SlaughterOpeners.h"
 #include "SlaughterDay.h"
 #include "SummaryStrip.h"
 
 #include <QAbstractItemModelTester>
 #include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
 #include <QtTest>
 
 using namespace custos;
@@ -493,6 +496,40 @@ private Q_SLOTS:
         m_day->reload();
         auto w = m_day->openWindow();
         QCOMPARE(innerTabs(*w)->isTabVisible(innerTabs(*w)->indexOf(child(*w, "TabSheet_Condenacoes"))), shown);
+    }
+
+    // The main window's openers show F_Abate modally (cattle with the day in the caption) and
+    // destroy it when it closes.
+    void openersShowTheWindowModallyAndDestroyIt_data()
+    {
+        QTest::addColumn<bool>("bovinos");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("cattle") << true << QStringLiteral("Resultado Abate - ") + QLocale().toString(kDia, QLocale::ShortFormat);
+        QTest::newRow("pigs") << false << QStringLiteral("Resultado Abate");
+    }
+
+    void openersShowTheWindowModallyAndDestroyIt()
+    {
+        QFETCH(bool, bovinos);
+        QFETCH(QString, caption);
+        m_day->menu->setResultWindowOpeners({results::openAbateBovinos, results::openAbateSuinos, {}, {}});
+        QString shownCaption;
+        QPointer<QWidget> shown;
+        QTimer::singleShot(0, this, [&] {
+            shown = QApplication::activeModalWidget();
+            if (shown) {
+                shownCaption = shown->windowTitle();
+                shown->close();
+            }
+        });
+        if (bovinos)
+            m_day->menu->Label38Click();
+        else
+            m_day->menu->Label44Click();
+        m_day->menu->setResultWindowOpeners({});
+        QCOMPARE(shownCaption, caption);
+        QVERIFY(shown.isNull());
+        QVERIFY(m_day->day.messages.empty());
     }
 
     void originalPriceColumnWidensTheRevenueBand()
