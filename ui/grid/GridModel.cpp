@@ -274,7 +274,7 @@ QString GridModel::footerText(const GridColumn* column) const
     const ResolvedSummary* s = findFooter(column);
     if (!s || s->sumIndex < 0)
         return {};
-    return s->format.format(m_tree.totalSum(s->sumIndex), QLocale());
+    return s->format.format(summed().totalSum(s->sumIndex), QLocale());
 }
 
 std::optional<double> GridModel::footerValue(const GridColumn* column) const
@@ -282,7 +282,7 @@ std::optional<double> GridModel::footerValue(const GridColumn* column) const
     const ResolvedSummary* s = findFooter(column);
     if (!s || s->sumIndex < 0)
         return std::nullopt;
-    return m_tree.totalSum(s->sumIndex);
+    return summed().totalSum(s->sumIndex);
 }
 
 std::optional<double> GridModel::groupFooterValue(int node, const GridColumn* column) const
@@ -290,7 +290,7 @@ std::optional<double> GridModel::groupFooterValue(int node, const GridColumn* co
     const ResolvedSummary* s = findGroupSummary(node, column);
     if (!s || s->sumIndex < 0)
         return std::nullopt;
-    return m_tree.nodeSum(node, s->sumIndex);
+    return summed().nodeSum(node, s->sumIndex);
 }
 
 QString GridModel::groupFooterText(int node, const GridColumn* column) const
@@ -298,7 +298,7 @@ QString GridModel::groupFooterText(int node, const GridColumn* column) const
     const ResolvedSummary* s = findGroupSummary(node, column);
     if (!s || s->sumIndex < 0)
         return {};
-    return s->format.format(m_tree.nodeSum(node, s->sumIndex), QLocale());
+    return s->format.format(summed().nodeSum(node, s->sumIndex), QLocale());
 }
 
 void GridModel::setGroupFooterMode(FooterMode mode)
@@ -369,6 +369,7 @@ void GridModel::rebuild()
     input.rowMask = m_filters.isEmpty() ? nullptr : &mask;
     input.summedFields = m_summedFields;
     m_tree.build(input);
+    m_sumsStale = false;
     m_expanded.assign(std::size_t(m_tree.nodeCount()), 1);
     if (!m_collapsedPaths.isEmpty())
         for (int n = 0; n < m_tree.nodeCount(); ++n)
@@ -384,9 +385,18 @@ void GridModel::rebuildLines()
     Q_EMIT linesChanged();
 }
 
+const GroupTree& GridModel::summed() const
+{
+    if (m_sumsStale && m_source) {
+        m_tree.recomputeSums(*m_source);
+        m_sumsStale = false;
+    }
+    return m_tree;
+}
+
 void GridModel::onRowChanged(int row)
 {
-    m_tree.recomputeSums(*m_source);
+    m_sumsStale = true;
     const auto& order = m_tree.order();
     const auto it = std::find(order.begin(), order.end(), row);
     if (it != order.end() && !m_columns.isEmpty()) {

@@ -165,6 +165,7 @@ private:
     QString groupPath(int node) const;
     const ResolvedSummary* findFooter(const GridColumn* column) const;
     const ResolvedSummary* findGroupSummary(int node, const GridColumn* column) const;
+    const GroupTree& summed() const;
     bool isGroupId(quintptr id) const { return (id & 1u) == 0; }
 
     QPointer<RowSource> m_source;
@@ -177,7 +178,10 @@ private:
     std::vector<ResolvedSummary> m_groupSummaries;
     std::vector<int> m_summedFields;
     FooterMode m_footerMode = FooterMode::WhenExpanded;
-    GroupTree m_tree;
+    // The sums are recomputed when next read after values changed, not on every change (a
+    // walk over every row posts each one).
+    mutable GroupTree m_tree;
+    mutable bool m_sumsStale = false;
     std::vector<char> m_expanded;
     QSet<QString> m_collapsedPaths;
     std::vector<int> m_lines;
