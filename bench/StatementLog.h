@@ -30,14 +30,12 @@ public:
 
     std::vector<SentStatement> sent;
 
-private:
-    QList<data::DataSet*> m_dataSets;
-
-    void note(data::DataSet& dataSet)
+    // Notes what the dataset sends when it opens or is read again.
+    void note(const data::DataSet& dataSet)
     {
         SentStatement s;
         s.name = dataSet.objectName();
-        if (auto* cds = qobject_cast<data::ClientDataSet*>(&dataSet)) {
+        if (const auto* cds = qobject_cast<const data::ClientDataSet*>(&dataSet)) {
             const data::Query& query = *cds->provider()->query();
             s.text = query.text();
             s.params = query.params();
@@ -50,6 +48,9 @@ private:
         }
         sent.push_back(std::move(s));
     }
+
+private:
+    QList<data::DataSet*> m_dataSets;
 };
 
 } // namespace custos::bench
