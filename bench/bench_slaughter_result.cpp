@@ -20,6 +20,7 @@
 #include "Query.h"
 #include "StatementLog.h"
 #include "StatementReplay.h"
+#include "ResultsStatements.h"
 #include "TF_Abate.h"
 #include "TF_Menu.h"
 #include "TestDatabase.h"
@@ -152,7 +153,7 @@ void measure(int scale)
     std::vector<bench::SentStatement> shown;
     showWindow(module, &menu);
     shown = log.sent;
-    shown.push_back({QStringLiteral("Q_Mercado"), results::TF_Abate::statements().front().second, {}});
+    shown.push_back({QStringLiteral("Q_Mercado"), results::statements::Q_Mercado.text(), {}});
     bench::StatementReplay showReplay(db.serviceName(), shown);
     const Figure show = inTurns(kRounds, showReplay, [&] { showWindow(module, &menu); });
 

@@ -8,6 +8,7 @@
 #include "GridView.h"
 #include "MessageBox.h"
 #include "PriceLock.h"
+#include "ResultsStatements.h"
 #include "PriceRestoration.h"
 #include "Provider.h"
 #include "Query.h"
@@ -22,11 +23,6 @@ namespace custos::results {
 
 namespace {
 
-const QString kMercado = QStringLiteral(R"sql(select id_mercado "Id",
-       descricao "Descrição",
-       sigla "Sigla"
-  from velko_cst.mercado)sql");
-
 QWidget* page(const QString& objectName)
 {
     auto* w = new QWidget;
@@ -40,11 +36,6 @@ session::Params& queryParams(data::ClientDataSet& dataSet)
 }
 
 } // namespace
-
-QList<QPair<QString, QString>> TF_Abate::statements()
-{
-    return {{QStringLiteral("Q_Mercado"), kMercado}};
-}
 
 TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* parent)
     : QDialog(parent),
@@ -62,7 +53,7 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
 
     m_Q_Mercado = new data::Query(&module.connection(), this);
     m_Q_Mercado->setObjectName(QStringLiteral("Q_Mercado"));
-    m_Q_Mercado->setSql(kMercado.split(QLatin1Char('\n')));
+    m_Q_Mercado->setSql(statements::Q_Mercado.text().split(QLatin1Char('\n')));
     m_DTS_Mercado = new data::DataSource(m_Q_Mercado, this);
     m_DTS_Mercado->setObjectName(QStringLiteral("DTS_Mercado"));
 

@@ -15,7 +15,6 @@
 #include <QDate>
 #include <QDialog>
 #include <QList>
-#include <QPair>
 #include <functional>
 #include <memory>
 
@@ -47,8 +46,6 @@ public:
     TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* parent = nullptr);
     ~TF_Abate() override;
 
-    // The window's statements (name and text), for the checks of every statement.
-    static QList<QPair<QString, QString>> statements();
 
     // Shows the window modally (cattle and pigs behave the same).
     int showBovinos();

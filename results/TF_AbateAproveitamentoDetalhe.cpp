@@ -12,6 +12,7 @@
 #include "GridColumn.h"
 #include "GridView.h"
 #include "Query.h"
+#include "ResultsStatements.h"
 #include "catalogue/Builder.h"
 
 #include <QLabel>
@@ -22,140 +23,6 @@
 namespace custos::results {
 
 namespace {
-
-const QString kDataInicio = QStringLiteral("select NVL(data_inicio_receita, trunc(sysdate)) data_inicio from velko_cst.parametros"
-                                           " where id_unidade = :unidade");
-
-const QString kPrecoMedio = QStringLiteral(R"sql(SELECT  numero_pedido,
-data_faturamento,
-codigo_cliente,
-razao_social,
-desconto_contratual,
-valor_bruto,
-valor_liquido,
-quantidade,
-round(valor_liquido / quantidade,2) preco_medio
-FROM (
-SELECT i.numero_pedido,
-i.data_faturamento,
-i.codigo_cliente,
-c.razao_social,
-i.desconto_contratual,
-i.valor_bruto,
-i.valor_liquido,
-i.quantidade
-FROM velko_cst.abate_preco_receita i,
-velko_fin.cliente c
-WHERE i.codigo_cliente          = c.codigo_cliente
-AND i.sequencial_produto      = :id_produto
-AND i.id_abate                = :id_abate
-))sql");
-
-// The gross value of an order line is computed inside and not returned; its rounded value
-// gives the net value after the customer's smallest contractual discount.
-const QString kPrecoMedioAntigo = QStringLiteral(R"sql(SELECT NUMERO_PEDIDO,
-       DATA_FATURAMENTO,
-       CODIGO_CLIENTE,
-       RAZAO_SOCIAL,
-       DESCONTO_CONTRATUAL,
-       0 VALOR_BRUTO,
-       VALOR_LIQUIDO,
-       QUANTIDADE,
-       ROUND(VALOR_LIQUIDO / QUANTIDADE, 2) PRECO_MEDIO
-  FROM (SELECT NUMERO_PEDIDO,
-               DATA_FATURAMENTO,
-               CODIGO_CLIENTE,
-               RAZAO_SOCIAL,
-               DESCONTO_CONTRATUAL,
-               VALOR_BRUTO * (1 - DESCONTO_CONTRATUAL / 100) VALOR_LIQUIDO,
-               QUANTIDADE
-          FROM (SELECT PD.NUMERO_PEDIDO,
-                       PD.DATA_FATURAMENTO,
-                       PD.CODIGO_CLIENTE,
-                       C.RAZAO_SOCIAL,
-                       ROUND(DECODE(M.CODIGO_UNIDADE_MEDIDA, 'KG', IT.QUANTIDADE_PESO - NVL(IT.QUANTIDADE_DEVOLVIDA, 0), IT.QUANTIDADE_EXPEDIDO)
-                             * IT.VALOR_UNITARIO
-                             * (1 - PD.DESCONTO_PROMOCIONAL / 100)
-                             * (1 - PD.DESCONTO_CONCEDIDO / 100)
-                             + (SELECT NVL(SUM(SP.VALOR_IPI), 0)
-                                  FROM VELKO_MAT.NOTA_SAIDA N,
-                                       VELKO_VEN.ITEM_SAIDA_PRODUTO SP
-                                 WHERE N.SEQUENCIAL_NOTA_SAIDA = SP.SEQUENCIAL_NOTA_SAIDA
-                                   AND N.SEQUENCIAL_PEDIDO = IT.SEQUENCIAL_PEDIDO
-                                   AND SP.SEQUENCIAL_PRODUTO = IT.SEQUENCIAL_PRODUTO), 2) VALOR_BRUTO,
-                       NVL((SELECT MIN(T.DESCONTO_INSTRUCAO)
-                              FROM VELKO_VEN.CONDICAO_DESCONTO T
-                             WHERE T.CODIGO_CLIENTE = PD.CODIGO_CLIENTE), 0) DESCONTO_CONTRATUAL,
-                       DECODE(M.CODIGO_UNIDADE_MEDIDA, 'KG', DECODE(IT.QUANTIDADE_PESO, 0, 1, IT.QUANTIDADE_PESO),
-                              DECODE(IT.QUANTIDADE_EXPEDIDO, 0, 1, IT.QUANTIDADE_EXPEDIDO)) QUANTIDADE
-                  FROM VELKO_MAT.MATERIAL    M,
-                       VELKO_VEN.PRODUTO     PR,
-                       VELKO_FIN.CLIENTE     C,
-                       VELKO_VEN.ITEM_PEDIDO IT,
-                       VELKO_VEN.PEDIDO      PD
-                 WHERE M.CODIGO_MATERIAL = PR.CODIGO_MATERIAL
-                   AND PR.SEQUENCIAL_PRODUTO = IT.SEQUENCIAL_PRODUTO
-                   AND IT.QUANTIDADE > 0
-                   AND IT.SEQUENCIAL_PEDIDO = PD.SEQUENCIAL_PEDIDO
-                   AND PD.CODIGO_EMPRESA = :ID_UNIDADE
-                   AND PD.SITUACAO <> 'C'
-                   AND C.CODIGO_CLIENTE = PD.CODIGO_CLIENTE
-                   AND PD.DATA_FATURAMENTO BETWEEN :DATA_INICIAL AND :DATA_FINAL
-                   AND IT.SEQUENCIAL_PRODUTO = :ID_PRODUTO)))sql");
-
-const QString kConsumo = QStringLiteral(R"sql(SELECT codigo_material,
-nome,
-sum(quantidade) quantidade,
-sum(round(quantidade * custo_unitario,2)) valor_total,
-sum(round(quantidade * custo_unitario,2)) / decode(sum(quantidade),0,1,sum(quantidade)) custo_medio,
-codigo_unidade_medida
-FROM(
-select P.codigo_produto,
-P.descricao,
-C.codigo_material,
-M.nome,
-C.quantidade,
-M.codigo_unidade_medida,
-C.custo_unitario
-from velko_cst.consumo C,
-velko_pcp.tabela_pcp OP,
-velko_pcp.linha_producao L,
-velko_mat.material M,
-velko_ven.produto P
-where M.codigo_material    = C.codigo_material
-and P.sequencial_produto = C.sequencial_produto
-and L.id_linha_producao  = OP.id_linha_producao
-and OP.id_tabela_pcp     = C.id_ordem_producao
-and C.id_unidade         = :id_unidade
-and C.Id_Ordem_Producao  = :Id_Ordem_Producao
-and C.sequencial_produto = :id_produto
-and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)
-and c.id_tabela_pcp is null
-union all
-select P.codigo_produto,
-P.descricao,
-C.codigo_material,
-M.nome,
-C.quantidade,
-M.codigo_unidade_medida,
-C.custo_unitario
-from velko_cst.consumo C,
-velko_pcp.tabela_pcp OP,
-velko_pcp.linha_producao L,
-velko_mat.material M,
-velko_ven.produto P
-where M.codigo_material    = C.codigo_material
-and P.sequencial_produto = C.sequencial_produto
-and L.id_linha_producao  = OP.id_linha_producao
-and OP.id_tabela_pcp     = C.id_tabela_pcp
-and C.id_unidade         = :id_unidade
-and C.Id_Ordem_Producao  = :Id_Ordem_Producao
-and C.sequencial_produto = :id_produto
-and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)
-)
-GROUP BY codigo_material,
-nome,
-codigo_unidade_medida)sql");
 
 using data::catalogue::FieldGroup;
 using data::FieldKind;
@@ -199,14 +66,6 @@ grid::GridColumn* add(grid::GridView* view, const char* field, const char* capti
 
 } // namespace
 
-QList<QPair<QString, QString>> TF_AbateAproveitamentoDetalhe::statements()
-{
-    return {{QStringLiteral("DataInicioReceita"), kDataInicio},
-            {QStringLiteral("Q_PrecoMedio"), kPrecoMedio},
-            {QStringLiteral("Q_PrecoMedioAntigo"), kPrecoMedioAntigo},
-            {QStringLiteral("Q_Consumo"), kConsumo}};
-}
-
 TF_AbateAproveitamentoDetalhe::TF_AbateAproveitamentoDetalhe(data::TDataModule_Custo& module, const QDate& day,
                                                              QWidget* parent)
     : QDialog(parent), m_module(module), m_day(day)
@@ -216,9 +75,9 @@ TF_AbateAproveitamentoDetalhe::TF_AbateAproveitamentoDetalhe(data::TDataModule_C
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     resize(820, 640);
 
-    m_Q_PrecoMedio = newQuery(module, "Q_PrecoMedio", kPrecoMedio, this);
-    m_Q_PrecoMedioAntigo = newQuery(module, "Q_PrecoMedioAntigo", kPrecoMedioAntigo, this);
-    m_Q_Consumo = newQuery(module, "Q_Consumo", kConsumo, this);
+    m_Q_PrecoMedio = newQuery(module, "Q_PrecoMedio", statements::Q_PrecoMedio, this);
+    m_Q_PrecoMedioAntigo = newQuery(module, "Q_PrecoMedioAntigo", statements::Q_PrecoMedioAntigo, this);
+    m_Q_Consumo = newQuery(module, "Q_Consumo", statements::Q_Consumo, this);
     declarePriceFields(*m_Q_PrecoMedio);
     declarePriceFields(*m_Q_PrecoMedioAntigo);
     data::catalogue::declareFields(*m_Q_Consumo, {
@@ -367,7 +226,7 @@ QDate TF_AbateAproveitamentoDetalhe::dataInicioReceita() const
 {
     const data::ClientDataSet& produto = m_module.clientDataSet(QStringLiteral("CDS_AbateProduto"));
     const session::Result result = m_module.connection().query(
-        kDataInicio,
+        statements::DataInicioReceita,
         session::Params().setNumber(QStringLiteral("unidade"), produto.fieldByName(QStringLiteral("ID_UNIDADE")).asFloat()));
     // A unit without a parameter row starts, as the statement does for an empty date, today.
     if (result.rowCount() == 0 || result.value(0, 0).isNull())

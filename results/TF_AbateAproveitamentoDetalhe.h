@@ -13,7 +13,6 @@
 #include <QDate>
 #include <QDialog>
 #include <QList>
-#include <QPair>
 
 class QLabel;
 class QScrollArea;
@@ -36,8 +35,6 @@ public:
     TF_AbateAproveitamentoDetalhe(data::TDataModule_Custo& module, const QDate& day, QWidget* parent = nullptr);
     ~TF_AbateAproveitamentoDetalhe() override;
 
-    // The window's statements (name and text), for the checks of every statement.
-    static QList<QPair<QString, QString>> statements();
 
     void FormShow();
     // The start of the new revenue calculation for the current product's unit.

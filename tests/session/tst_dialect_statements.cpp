@@ -14,6 +14,7 @@
 #include "DayprocStatements.h"
 #include "Dialect.h"
 #include "Provider.h"
+#include "ResultsStatements.h"
 #include "Query.h"
 #include "SessionStatements.h"
 #include "TestDatabase.h"
@@ -142,6 +143,7 @@ private Q_SLOTS:
         addConstants("session", custos::session::statements::list());
         addConstants("dayproc", custos::dayproc::statements::list());
         addConstants("app", custos::app::statements::list());
+        addConstants("results", custos::results::statements::list());
     }
     void statement()
     {

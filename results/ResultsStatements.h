@@ -1,0 +1,161 @@
+#pragma once
+// The statements of the result windows and their details (session/Statement.h says how a
+// statement is declared and listed).
+
+#include "Statement.h"
+
+namespace custos::results::statements {
+
+using session::BindType;
+using session::Statement;
+
+inline session::StatementList& list()
+{
+    static session::StatementList all;
+    return all;
+}
+
+inline const Statement Q_Mercado{list(), "Q_Mercado", QStringLiteral(R"sql(select id_mercado "Id",
+       descricao "Descrição",
+       sigla "Sigla"
+  from velko_cst.mercado)sql")};
+
+inline const Statement DataInicioReceita{list(), "DataInicioReceita", QStringLiteral("select NVL(data_inicio_receita, trunc(sysdate)) data_inicio from velko_cst.parametros"
+                                           " where id_unidade = :unidade"),
+    {{"unidade", BindType::Number}}};
+
+inline const Statement Q_PrecoMedio{list(), "Q_PrecoMedio", QStringLiteral(R"sql(SELECT  numero_pedido,
+data_faturamento,
+codigo_cliente,
+razao_social,
+desconto_contratual,
+valor_bruto,
+valor_liquido,
+quantidade,
+round(valor_liquido / quantidade,2) preco_medio
+FROM (
+SELECT i.numero_pedido,
+i.data_faturamento,
+i.codigo_cliente,
+c.razao_social,
+i.desconto_contratual,
+i.valor_bruto,
+i.valor_liquido,
+i.quantidade
+FROM velko_cst.abate_preco_receita i,
+velko_fin.cliente c
+WHERE i.codigo_cliente          = c.codigo_cliente
+AND i.sequencial_produto      = :id_produto
+AND i.id_abate                = :id_abate
+))sql"),
+    {{"id_produto", BindType::Number}, {"id_abate", BindType::Number}}};
+
+// The gross value of an order line is computed inside and not returned; its rounded value
+// gives the net value after the customer's smallest contractual discount.
+inline const Statement Q_PrecoMedioAntigo{list(), "Q_PrecoMedioAntigo", QStringLiteral(R"sql(SELECT NUMERO_PEDIDO,
+       DATA_FATURAMENTO,
+       CODIGO_CLIENTE,
+       RAZAO_SOCIAL,
+       DESCONTO_CONTRATUAL,
+       0 VALOR_BRUTO,
+       VALOR_LIQUIDO,
+       QUANTIDADE,
+       ROUND(VALOR_LIQUIDO / QUANTIDADE, 2) PRECO_MEDIO
+  FROM (SELECT NUMERO_PEDIDO,
+               DATA_FATURAMENTO,
+               CODIGO_CLIENTE,
+               RAZAO_SOCIAL,
+               DESCONTO_CONTRATUAL,
+               VALOR_BRUTO * (1 - DESCONTO_CONTRATUAL / 100) VALOR_LIQUIDO,
+               QUANTIDADE
+          FROM (SELECT PD.NUMERO_PEDIDO,
+                       PD.DATA_FATURAMENTO,
+                       PD.CODIGO_CLIENTE,
+                       C.RAZAO_SOCIAL,
+                       ROUND(DECODE(M.CODIGO_UNIDADE_MEDIDA, 'KG', IT.QUANTIDADE_PESO - NVL(IT.QUANTIDADE_DEVOLVIDA, 0), IT.QUANTIDADE_EXPEDIDO)
+                             * IT.VALOR_UNITARIO
+                             * (1 - PD.DESCONTO_PROMOCIONAL / 100)
+                             * (1 - PD.DESCONTO_CONCEDIDO / 100)
+                             + (SELECT NVL(SUM(SP.VALOR_IPI), 0)
+                                  FROM VELKO_MAT.NOTA_SAIDA N,
+                                       VELKO_VEN.ITEM_SAIDA_PRODUTO SP
+                                 WHERE N.SEQUENCIAL_NOTA_SAIDA = SP.SEQUENCIAL_NOTA_SAIDA
+                                   AND N.SEQUENCIAL_PEDIDO = IT.SEQUENCIAL_PEDIDO
+                                   AND SP.SEQUENCIAL_PRODUTO = IT.SEQUENCIAL_PRODUTO), 2) VALOR_BRUTO,
+                       NVL((SELECT MIN(T.DESCONTO_INSTRUCAO)
+                              FROM VELKO_VEN.CONDICAO_DESCONTO T
+                             WHERE T.CODIGO_CLIENTE = PD.CODIGO_CLIENTE), 0) DESCONTO_CONTRATUAL,
+                       DECODE(M.CODIGO_UNIDADE_MEDIDA, 'KG', DECODE(IT.QUANTIDADE_PESO, 0, 1, IT.QUANTIDADE_PESO),
+                              DECODE(IT.QUANTIDADE_EXPEDIDO, 0, 1, IT.QUANTIDADE_EXPEDIDO)) QUANTIDADE
+                  FROM VELKO_MAT.MATERIAL    M,
+                       VELKO_VEN.PRODUTO     PR,
+                       VELKO_FIN.CLIENTE     C,
+                       VELKO_VEN.ITEM_PEDIDO IT,
+                       VELKO_VEN.PEDIDO      PD
+                 WHERE M.CODIGO_MATERIAL = PR.CODIGO_MATERIAL
+                   AND PR.SEQUENCIAL_PRODUTO = IT.SEQUENCIAL_PRODUTO
+                   AND IT.QUANTIDADE > 0
+                   AND IT.SEQUENCIAL_PEDIDO = PD.SEQUENCIAL_PEDIDO
+                   AND PD.CODIGO_EMPRESA = :ID_UNIDADE
+                   AND PD.SITUACAO <> 'C'
+                   AND C.CODIGO_CLIENTE = PD.CODIGO_CLIENTE
+                   AND PD.DATA_FATURAMENTO BETWEEN :DATA_INICIAL AND :DATA_FINAL
+                   AND IT.SEQUENCIAL_PRODUTO = :ID_PRODUTO)))sql"),
+    {{"ID_UNIDADE", BindType::Number}, {"DATA_INICIAL", BindType::Date}, {"DATA_FINAL", BindType::Date}, {"ID_PRODUTO", BindType::Number}}};
+
+inline const Statement Q_Consumo{list(), "Q_Consumo", QStringLiteral(R"sql(SELECT codigo_material,
+nome,
+sum(quantidade) quantidade,
+sum(round(quantidade * custo_unitario,2)) valor_total,
+sum(round(quantidade * custo_unitario,2)) / decode(sum(quantidade),0,1,sum(quantidade)) custo_medio,
+codigo_unidade_medida
+FROM(
+select P.codigo_produto,
+P.descricao,
+C.codigo_material,
+M.nome,
+C.quantidade,
+M.codigo_unidade_medida,
+C.custo_unitario
+from velko_cst.consumo C,
+velko_pcp.tabela_pcp OP,
+velko_pcp.linha_producao L,
+velko_mat.material M,
+velko_ven.produto P
+where M.codigo_material    = C.codigo_material
+and P.sequencial_produto = C.sequencial_produto
+and L.id_linha_producao  = OP.id_linha_producao
+and OP.id_tabela_pcp     = C.id_ordem_producao
+and C.id_unidade         = :id_unidade
+and C.Id_Ordem_Producao  = :Id_Ordem_Producao
+and C.sequencial_produto = :id_produto
+and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)
+and c.id_tabela_pcp is null
+union all
+select P.codigo_produto,
+P.descricao,
+C.codigo_material,
+M.nome,
+C.quantidade,
+M.codigo_unidade_medida,
+C.custo_unitario
+from velko_cst.consumo C,
+velko_pcp.tabela_pcp OP,
+velko_pcp.linha_producao L,
+velko_mat.material M,
+velko_ven.produto P
+where M.codigo_material    = C.codigo_material
+and P.sequencial_produto = C.sequencial_produto
+and L.id_linha_producao  = OP.id_linha_producao
+and OP.id_tabela_pcp     = C.id_tabela_pcp
+and C.id_unidade         = :id_unidade
+and C.Id_Ordem_Producao  = :Id_Ordem_Producao
+and C.sequencial_produto = :id_produto
+and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)
+)
+GROUP BY codigo_material,
+nome,
+codigo_unidade_medida)sql"),
+    {{"id_unidade", BindType::Number}, {"Id_Ordem_Producao", BindType::Number}, {"id_produto", BindType::Number}, {"id_ordem_venda", BindType::Number}}};
+
+} // namespace custos::results::statements
