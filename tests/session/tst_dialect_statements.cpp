@@ -13,6 +13,7 @@
 #include "DatabaseError.h"
 #include "DayprocStatements.h"
 #include "Dialect.h"
+#include "ParametersStatements.h"
 #include "Provider.h"
 #include "Query.h"
 #include "SessionStatements.h"
@@ -142,6 +143,7 @@ private Q_SLOTS:
         addConstants("session", custos::session::statements::list());
         addConstants("dayproc", custos::dayproc::statements::list());
         addConstants("app", custos::app::statements::list());
+        addConstants("parameters", custos::parameters::statements::list());
     }
     void statement()
     {
