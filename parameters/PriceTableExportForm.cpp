@@ -183,8 +183,8 @@ void PriceTableExportForm::buildGrid()
         const char* field;
         const char* caption;
         int width;
-    } columns[] = {{"CODIGO_PRODUTO", "Produto", 60}, {"DESCRICAO_PRODUTO", "Descrição", 250},
-                   {"CHECKBOX", "Executar", 55},      {"VALOR_REFERENCIA", "Calculado", 85},
+    } columns[] = {{"CODIGO_PRODUTO", "Produto", 60}, {"DESCRICAO_PRODUTO", "Descrição", 243},
+                   {"CHECKBOX", "Executar", 62},      {"VALOR_REFERENCIA", "Calculado", 85},
                    {"PRECO", "Tabela", 85},           {"STATUS", "Ação", 70},
                    {"PRECO_MEDIO", "Preço Médio", 85}, {"PRECO_BASE", "Tabela", 85},
                    {"STATUS_BASE", "Ação", 70}};

@@ -21,5 +21,6 @@ struct Shot
 
 std::vector<Shot> gridShots();
 std::vector<Shot> mainWindowShots();
+std::vector<Shot> priceTableShots();
 
 } // namespace custos::screenshots
