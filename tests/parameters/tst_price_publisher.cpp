@@ -55,15 +55,13 @@ private Q_SLOTS:
     {
         m_db.loadFixture(QStringLiteral("custo_dia.sql"));
         m_db.loadFixture(QStringLiteral("tabela_precos.sql"));
-        m_db.exec(QStringLiteral("CREATE TABLE velko_ven.item_preco_inicial AS SELECT * FROM velko_ven.item_preco"));
+        custos::test::keepPriceRows(m_db);
         m_connection = m_db.connect(QStringLiteral("ANALISTA"));
         m_module = std::make_unique<TDataModule_Custo>(*m_connection);
     }
     void init()
     {
-        m_db.exec(QStringLiteral("DELETE FROM velko_ven.item_preco;"
-                                 "INSERT INTO velko_ven.item_preco SELECT * FROM velko_ven.item_preco_inicial;"
-                                 "SELECT setval('velko_ven.sq_item_preco', 2);"));
+        custos::test::restorePriceRows(m_db);
     }
 
     // An insert carries the system's marks; publishing again updates that row, with the same
