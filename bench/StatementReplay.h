@@ -1,7 +1,10 @@
 #pragma once
 // Statements of the program replayed on a plain libpq connection: each Oracle text translated
 // once and sent with its binds in the server's text format and the types the session layer
-// gives them, to measure what the server takes for them.
+// gives them, to measure what the server takes for them. An anonymous block becomes the
+// procedures the session layer makes of it (created once, at construction) and their calls;
+// a block that calls over a database link ends the link's remote transaction after its calls.
+// A statement marked raw (transaction control) is sent as it is.
 
 #include "Binds.h"
 
@@ -21,6 +24,7 @@ struct SentStatement
     QString name;       // the dataset (or routine) that sent it
     QString text;       // Oracle text
     session::Params params;
+    bool raw = false;
 };
 
 class StatementReplay
@@ -40,6 +44,7 @@ private:
     struct Prepared
     {
         std::string text;
+        bool finishesLinks = false;
         std::vector<std::string> values;
         std::vector<bool> null;
         std::vector<unsigned> types;

@@ -15,6 +15,7 @@
 #include "Provider.h"
 #include "Query.h"
 #include "SessionStatements.h"
+#include "StatementLog.h"
 #include "StatementReplay.h"
 #include "TF_Menu.h"
 #include "TestDatabase.h"
@@ -34,39 +35,6 @@ namespace {
 
 constexpr int kRounds = 30;
 constexpr int kWarmUp = 3;
-
-// Notes every statement a dataset of the module sends when it opens, with the parameters in
-// effect (a client dataset's own taking the place of its query's).
-class StatementLog
-{
-public:
-    explicit StatementLog(data::TDataModule_Custo& module)
-    {
-        for (data::DataSet* dataSet : module.findChildren<data::DataSet*>(Qt::FindDirectChildrenOnly))
-            dataSet->setAfterOpen([this](data::DataSet& ds) { note(ds); });
-    }
-
-    std::vector<bench::SentStatement> sent;
-
-private:
-    void note(data::DataSet& dataSet)
-    {
-        bench::SentStatement s;
-        s.name = dataSet.objectName();
-        if (auto* cds = qobject_cast<data::ClientDataSet*>(&dataSet)) {
-            const data::Query& query = *cds->provider()->query();
-            s.text = query.text();
-            s.params = query.params();
-            for (const session::BindValue& v : cds->params().values())
-                s.params.set(v.name, v.type, v.value);
-        } else {
-            const auto& query = static_cast<const data::Query&>(dataSet);
-            s.text = query.text();
-            s.params = query.params();
-        }
-        sent.push_back(std::move(s));
-    }
-};
 
 struct Shown
 {
@@ -108,7 +76,7 @@ void measure(int scale)
     menu.resize(1440, 900);
     menu.show();
 
-    StatementLog log(module);
+    bench::StatementLog log(module);
     showDay(menu);
     std::vector<bench::SentStatement> statements = log.sent;
     // The process-type filter (all families) empties the two family lists of the scratch table.
@@ -159,17 +127,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    std::vector<int> scales;
-    for (int i = 1; i < argc; ++i)
-        scales.push_back(std::atoi(argv[i]));
+    const std::vector<int> scales = bench::scalesFromArguments(argc, argv, {1, 10}, "bench_day_load");
     if (scales.empty())
-        scales = {1, 10};
-    for (int scale : scales) {
-        if (scale < 1 || scale > 99) {
-            std::fprintf(stderr, "bench_day_load: a scale is a whole number from 1 to 99\n");
-            return 2;
-        }
-    }
+        return 2;
     std::printf("Main window day load of unit 1 on 15/03/2024: median of %d rounds, in turns with the replay\n", kRounds);
     for (int scale : scales)
         measure(scale);

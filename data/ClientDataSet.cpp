@@ -62,6 +62,7 @@ int ClientDataSet::applyUpdates()
         ++refused;
         ++it;
     }
+    Q_EMIT pendingChanged();
     return refused;
 }
 

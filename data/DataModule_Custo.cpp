@@ -96,4 +96,39 @@ void TDataModule_Custo::reread(ClientDataSet& dataSet)
     dataSet.refresh();
 }
 
+void TDataModule_Custo::setSaveRule(ClientDataSet& dataSet, const QString& name, std::function<void()> rule)
+{
+    m_saveRules.insert(&dataSet, rule);
+    dataSet.setAfterPost(name, [this, rule](DataSet& posted) {
+        if (!m_deferred.value(static_cast<ClientDataSet*>(&posted)))
+            rule();
+    });
+}
+
+TDataModule_Custo::DeferredSave::DeferredSave(TDataModule_Custo& module, ClientDataSet& dataSet)
+    : m_module(module), m_dataSet(dataSet)
+{
+    ++m_module.m_deferred[&m_dataSet];
+}
+
+TDataModule_Custo::DeferredSave::~DeferredSave()
+{
+    if (m_active && --m_module.m_deferred[&m_dataSet] == 0)
+        m_module.m_deferred.remove(&m_dataSet);
+}
+
+void TDataModule_Custo::DeferredSave::finish()
+{
+    if (!m_active)
+        return;
+    if (m_dataSet.state() == DataSet::State::Edit)
+        m_dataSet.post();
+    m_active = false;
+    if (--m_module.m_deferred[&m_dataSet] > 0)
+        return;
+    m_module.m_deferred.remove(&m_dataSet);
+    if (const auto rule = m_module.m_saveRules.constFind(&m_dataSet); rule != m_module.m_saveRules.constEnd())
+        (*rule)();
+}
+
 } // namespace custos::data

@@ -59,6 +59,27 @@ public:
     // before-run rule) and replaces its rows; refused with DataError while changes are pending.
     void reread(ClientDataSet& dataSet);
 
+    // The rule that runs right after a row of dataSet is posted (installed by the save rules).
+    void setSaveRule(ClientDataSet& dataSet, const QString& name, std::function<void()> rule);
+
+    // While a deferral of a dataset is alive, its posted rows stay pending; finish() then runs
+    // the dataset's save rule once for all of them (one save, and one re-read with AutoRefresh).
+    // A deferral left without finish() leaves the posted rows pending.
+    class DeferredSave
+    {
+    public:
+        DeferredSave(TDataModule_Custo& module, ClientDataSet& dataSet);
+        ~DeferredSave();
+        DeferredSave(const DeferredSave&) = delete;
+        DeferredSave& operator=(const DeferredSave&) = delete;
+        void finish();
+
+    private:
+        TDataModule_Custo& m_module;
+        ClientDataSet& m_dataSet;
+        bool m_active = true;
+    };
+
 private:
     template <class T>
     T& named(const QString& name, const char* kind) const;
@@ -66,6 +87,8 @@ private:
     session::DBXConnection* m_connection;
     bool m_autoRefresh = true;
     QHash<const ClientDataSet*, std::function<void()>> m_beforeRun;
+    QHash<const ClientDataSet*, std::function<void()>> m_saveRules;
+    QHash<const ClientDataSet*, int> m_deferred;
 };
 
 } // namespace custos::data

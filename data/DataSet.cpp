@@ -425,6 +425,12 @@ void DataSet::cancel()
     Q_EMIT stateChanged();
 }
 
+bool DataSet::isPendingValue(int row, int column) const
+{
+    const auto change = m_changes.find(storeRow(row));
+    return change != m_changes.end() && change->second.original[std::size_t(column)] != m_store.value(change->first, column);
+}
+
 QVariant DataSet::value(int row, int column) const
 {
     if (m_state == State::Edit && row == m_position)

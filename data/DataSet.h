@@ -85,6 +85,8 @@ public:
     void post();
     void cancel();
     int changeCount() const { return int(m_changes.size()); }
+    // Whether a visible row (0-based) holds, in a column, a posted value not saved yet.
+    bool isPendingValue(int row, int column) const;
 
     void setBeforeOpen(Handler handler) { m_beforeOpen = std::move(handler); }
     void setAfterOpen(Handler handler) { m_afterOpen = std::move(handler); }
@@ -114,6 +116,7 @@ Q_SIGNALS:
     void rowsChanged(int firstRow, int lastRow); // values of visible rows changed
     void scrolled(); // the current record moved
     void stateChanged();
+    void pendingChanged(); // rows of the change log were saved
 
 protected:
     // Fetches the rows of the result into the dataset (open and re-read).

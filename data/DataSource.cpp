@@ -23,6 +23,7 @@ void DataSource::setDataSet(DataSet* dataSet)
         connect(dataSet, &DataSet::rowsChanged, this, &DataSource::rowsChanged);
         connect(dataSet, &DataSet::scrolled, this, &DataSource::scrolled);
         connect(dataSet, &DataSet::stateChanged, this, &DataSource::stateChanged);
+        connect(dataSet, &DataSet::pendingChanged, this, &DataSource::pendingChanged);
         connect(dataSet, &QObject::destroyed, this, &DataSource::dataSetChanged);
     }
     Q_EMIT dataSetChanged();

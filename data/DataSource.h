@@ -34,6 +34,7 @@ Q_SIGNALS:
     void rowsChanged(int firstRow, int lastRow);
     void scrolled();
     void stateChanged();
+    void pendingChanged(); // pending rows of the dataset were saved
 
 private:
     QPointer<DataSet> m_dataSet;

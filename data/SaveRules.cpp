@@ -16,17 +16,18 @@ void save(ClientDataSet& dataSet)
         return;
     QStringList messages = dataSet.updateErrors();
     messages.removeDuplicates();
-    throw DataError(messages.join(u'\r'));
+    throw DataError(QStringLiteral("O banco de dados recusou a gravação; o valor digitado continua pendente, sem gravar.\r")
+                    + messages.join(u'\r'));
 }
 
-void saveOnPost(ClientDataSet& dataSet)
+void saveOnPost(TDataModule_Custo& module, ClientDataSet& dataSet)
 {
-    dataSet.setAfterPost(QStringLiteral("save"), [&dataSet](DataSet&) { save(dataSet); });
+    module.setSaveRule(dataSet, QStringLiteral("save"), [&dataSet] { save(dataSet); });
 }
 
 void saveAndRereadOnPost(TDataModule_Custo& module, ClientDataSet& dataSet)
 {
-    dataSet.setAfterPost(QStringLiteral("save, re-read"), [&module, &dataSet](DataSet&) {
+    module.setSaveRule(dataSet, QStringLiteral("save, re-read"), [&module, &dataSet] {
         save(dataSet);
         if (module.autoRefresh())
             module.reread(dataSet);
@@ -60,36 +61,36 @@ void installSaveRules(TDataModule_Custo& module)
     ClientDataSet& resultadoDT = module.clientDataSet(QStringLiteral("CDS_Resultado_DT"));
     ClientDataSet& materiaPrimaDT = module.clientDataSet(QStringLiteral("CDS_MateriaPrima_DT"));
 
-    saveOnPost(abate);
+    saveOnPost(module, abate);
     // The month-to-date slaughter saves the day's slaughter; nothing of its own is written.
-    module.clientDataSet(QStringLiteral("CDS_AbateAcumulado"))
-        .setAfterPost(QStringLiteral("save CDS_Abate"), [&abate](DataSet&) { save(abate); });
-    abateProduto.setAfterPost(QStringLiteral("save, re-read, credit CDS_Abate"),
-                              [&module, &abateProduto, &abate](DataSet&) {
-                                  save(abateProduto);
-                                  if (!module.autoRefresh())
-                                      return;
-                                  module.reread(abateProduto);
-                                  creditByProducts(module, abateProduto, abate);
-                              });
+    module.setSaveRule(module.clientDataSet(QStringLiteral("CDS_AbateAcumulado")), QStringLiteral("save CDS_Abate"),
+                       [&abate] { save(abate); });
+    module.setSaveRule(abateProduto, QStringLiteral("save, re-read, credit CDS_Abate"),
+                       [&module, &abateProduto, &abate] {
+                           save(abateProduto);
+                           if (!module.autoRefresh())
+                               return;
+                           module.reread(abateProduto);
+                           creditByProducts(module, abateProduto, abate);
+                       });
 
-    saveOnPost(module.clientDataSet(QStringLiteral("CDS_Industrializado")));
+    saveOnPost(module, module.clientDataSet(QStringLiteral("CDS_Industrializado")));
     saveAndRereadOnPost(module, resultadoDT);
-    materiaPrimaDT.setAfterPost(QStringLiteral("save, re-read, re-read CDS_Resultado_DT"),
-                                [&module, &materiaPrimaDT, &resultadoDT](DataSet&) {
-                                    save(materiaPrimaDT);
-                                    if (!module.autoRefresh())
-                                        return;
-                                    module.reread(materiaPrimaDT);
-                                    module.reread(resultadoDT);
-                                });
+    module.setSaveRule(materiaPrimaDT, QStringLiteral("save, re-read, re-read CDS_Resultado_DT"),
+                       [&module, &materiaPrimaDT, &resultadoDT] {
+                           save(materiaPrimaDT);
+                           if (!module.autoRefresh())
+                               return;
+                           module.reread(materiaPrimaDT);
+                           module.reread(resultadoDT);
+                       });
 
-    saveOnPost(module.clientDataSet(QStringLiteral("CDS_Revenda")));
+    saveOnPost(module, module.clientDataSet(QStringLiteral("CDS_Revenda")));
     saveAndRereadOnPost(module, module.clientDataSet(QStringLiteral("CDS_ResultadoRevenda")));
 
     // Their providers write no column: the save writes nothing (see ClosingAndHistory.cpp).
-    saveOnPost(module.clientDataSet(QStringLiteral("CDS_HistoricoCusto")));
-    saveOnPost(module.clientDataSet(QStringLiteral("CDS_LogCusto")));
+    saveOnPost(module, module.clientDataSet(QStringLiteral("CDS_HistoricoCusto")));
+    saveOnPost(module, module.clientDataSet(QStringLiteral("CDS_LogCusto")));
 }
 
 } // namespace custos::data

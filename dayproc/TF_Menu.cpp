@@ -70,6 +70,12 @@ TF_Menu::TF_Menu(QWidget* parent) : QMainWindow(parent), m_bindings(std::make_un
             ui::guardedSlot(this, &TF_Menu::PlannerCalendar1DaySelect));
     connect(m_producao->cbTipoProcesso(), &QComboBox::currentIndexChanged, this,
             ui::guardedSlot(this, &TF_Menu::FiltraTipoProcesso));
+    connect(m_cxButton1, &QPushButton::clicked, this, ui::guardedSlot(this, &TF_Menu::cxButton1Click));
+    connect(m_cxButton3, &QPushButton::clicked, this, ui::guardedSlot(this, &TF_Menu::cxButton3Click));
+    connect(m_lblDesfazerCapturaPreco, &ClickLabel::clicked, this,
+            ui::guardedSlot(this, &TF_Menu::lblDesfazerCapturaPrecoClick));
+    connect(m_lblHistoricoGeracaoFechamento, &ClickLabel::clicked, this,
+            ui::guardedSlot(this, &TF_Menu::lblHistoricoGeracaoFechamentoClick));
     connect(m_abateBovinos->Label38(), &ClickLabel::clicked, this, ui::guardedSlot(this, &TF_Menu::Label38Click));
     connect(m_abateSuinos->Label44(), &ClickLabel::clicked, this, ui::guardedSlot(this, &TF_Menu::Label44Click));
     connect(m_producao, &TabProducao::familyClicked, this, ui::guardedSlot(this, &TF_Menu::DBText30Click));

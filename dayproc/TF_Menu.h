@@ -14,6 +14,8 @@
 // target, after its own checks, calls the opener installed for it (none installed: nothing
 // opens).
 
+#include "MessageBox.h"
+
 #include <QDate>
 #include <QMainWindow>
 #include <functional>
@@ -31,6 +33,11 @@ class TDataModule_Custo;
 
 namespace custos::session {
 class DBXConnection;
+}
+
+namespace custos::server {
+class DayClosing;
+struct Listing;
 }
 
 namespace custos::dayproc {
@@ -77,6 +84,13 @@ public:
     void FiltraTipoProcesso();
     void AjustaLayout();
 
+    // "&Gerar": the checks, the generation dialog under the overlay, the day reloaded.
+    void cxButton1Click();
+    // "&Fechar"/"&Reabrir": closes or reopens the day by its state.
+    void cxButton3Click();
+    void lblDesfazerCapturaPrecoClick();
+    void lblHistoricoGeracaoFechamentoClick();
+
     void Label38Click();
     void Label44Click();
     void DBText30Click();
@@ -106,6 +120,13 @@ private:
     void synchroniseAproveitamento();
     void openDetail(const ResultWindowOpener& opener);
     bool isSlaughterLoaded(); // shows the message when it is not
+    bool closeDay(const server::DayClosing& closing, const QDate& day);  // false: stopped
+    bool reopenDay(const server::DayClosing& closing, const QDate& day); // false: stopped
+    void refreshAfterClosing();
+    // Shows a check's refusal: head, the request line and the listed values, the complete list
+    // as the detail text.
+    ui::MessageResult showListing(ui::MessageType type, ui::MessageButtons buttons, const QString& head,
+                                  const QString& request, const server::Listing& listing);
 
     data::TDataModule_Custo* m_module = nullptr;
     session::DBXConnection* m_connection = nullptr;

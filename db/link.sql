@@ -2,8 +2,13 @@
 -- psql variables: sock, port (the local server), target (database name).
 -- A link is a foreign server named after it, a user mapping, and one schema of imported
 -- foreign tables per remote schema, named link_schema (unidade2_velko_cst, ...).
+-- Rows go to the unit's database in batches and come back in large fetches; with remote
+-- estimates a statement that picks remote rows by local ones (the generation's deletes of the
+-- day's prices) asks the unit's database for those rows only instead of locking and reading
+-- the whole remote table.
 CREATE SERVER unidade2 FOREIGN DATA WRAPPER postgres_fdw
-    OPTIONS (host :'sock', port :'port', dbname :'target');
+    OPTIONS (host :'sock', port :'port', dbname :'target', batch_size '1000', fetch_size '1000',
+             use_remote_estimate 'true');
 CREATE USER MAPPING FOR PUBLIC SERVER unidade2
     OPTIONS (user 'VELKO_LINK', password 'velko_link');
 GRANT USAGE ON FOREIGN SERVER unidade2 TO velko_user;

@@ -6,9 +6,9 @@ namespace custos::ui {
 
 namespace {
 
-MessageHook& currentHook()
+DetailedMessageHook& currentHook()
 {
-    static MessageHook hook;
+    static DetailedMessageHook hook;
     return hook;
 }
 
@@ -82,17 +82,33 @@ QString applicationTitle()
 
 MessageResult showMessage(MessageType type, MessageButtons buttons, const QString& text, QWidget* parent)
 {
+    return showMessage(type, buttons, text, QString(), parent);
+}
+
+MessageResult showMessage(MessageType type, MessageButtons buttons, const QString& text, const QString& detail,
+                          QWidget* parent)
+{
     if (currentHook())
-        return currentHook()(type, buttons, text);
+        return currentHook()(type, buttons, text, detail);
     QMessageBox box(iconOf(type), applicationTitle(), withLineBreaks(text),
                     buttonsOf(buttons), parent);
     box.setTextFormat(Qt::PlainText);
+    if (!detail.isEmpty())
+        box.setDetailedText(withLineBreaks(detail));
     if (buttons == MessageButtons::YesNo)
         box.setEscapeButton(QMessageBox::No);
     return resultOf(box.exec(), buttons);
 }
 
-ScopedMessageHook::ScopedMessageHook(MessageHook hook) : m_previous(std::move(currentHook()))
+ScopedMessageHook::ScopedMessageHook(MessageHook hook)
+    : ScopedMessageHook(DetailedMessageHook(
+          [hook = std::move(hook)](MessageType type, MessageButtons buttons, const QString& text, const QString&) {
+              return hook(type, buttons, text);
+          }))
+{
+}
+
+ScopedMessageHook::ScopedMessageHook(DetailedMessageHook hook) : m_previous(std::move(currentHook()))
 {
     currentHook() = std::move(hook);
 }

@@ -40,20 +40,27 @@ QString applicationTitle();
 // the box without a button counts as Cancel or No (OK for the one-button box).
 MessageResult showMessage(MessageType type, MessageButtons buttons, const QString& text,
                           QWidget* parent = nullptr);
+// The same with a detail text the box keeps collapsed until the user asks for it (empty: none).
+MessageResult showMessage(MessageType type, MessageButtons buttons, const QString& text, const QString& detail,
+                          QWidget* parent = nullptr);
 
 // While a hook is installed, showMessage shows nothing and returns what the hook answers.
 using MessageHook = std::function<MessageResult(MessageType, MessageButtons, const QString& text)>;
+// A hook that also reads the detail text.
+using DetailedMessageHook =
+    std::function<MessageResult(MessageType, MessageButtons, const QString& text, const QString& detail)>;
 
 class ScopedMessageHook
 {
 public:
     explicit ScopedMessageHook(MessageHook hook);
+    explicit ScopedMessageHook(DetailedMessageHook hook);
     ~ScopedMessageHook();
     ScopedMessageHook(const ScopedMessageHook&) = delete;
     ScopedMessageHook& operator=(const ScopedMessageHook&) = delete;
 
 private:
-    MessageHook m_previous;
+    DetailedMessageHook m_previous;
 };
 
 } // namespace custos::ui

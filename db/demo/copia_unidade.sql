@@ -35,3 +35,5 @@ INSERT INTO velko_cst.revenda_produto SELECT * FROM unidade2_velko_cst.revenda_p
  WHERE id_revenda IN (SELECT id_revenda FROM unidade2_velko_cst.revenda WHERE id_unidade = :unidade);
 INSERT INTO velko_cst.revenda_preco SELECT * FROM unidade2_velko_cst.revenda_preco
  WHERE id_revenda IN (SELECT id_revenda FROM unidade2_velko_cst.revenda WHERE id_unidade = :unidade);
+INSERT INTO velko_cst.abate_preco_historico SELECT * FROM unidade2_velko_cst.abate_preco_historico WHERE id_unidade = :unidade;
+INSERT INTO velko_cst.ind_preco_historico SELECT * FROM unidade2_velko_cst.ind_preco_historico WHERE id_unidade = :unidade;

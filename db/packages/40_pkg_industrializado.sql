@@ -896,6 +896,13 @@ BEGIN
         RAISE EXCEPTION 'O custo de % já está fechado.', to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
     END IF;
     CALL pkg_base_custo.bloqueia(v_unidade, p_data);
+    -- Read again under the day's lock: a session that closed the day meanwhile has committed.
+    SELECT string_agg(x.processo, ', ' ORDER BY x.processo) FILTER (WHERE x.data_fechamento IS NULL)
+      INTO v_abertos
+      FROM pkg_industrializado.processos_do_dia(p_data, p_id_unidade, p_id_abate, p_id_industrial, p_id_revenda) x;
+    IF v_abertos IS NULL THEN
+        RAISE EXCEPTION 'O custo de % já está fechado.', to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
+    END IF;
 
     SELECT i.msg_advertencia INTO v_aviso FROM velko_cst.industrial i
      WHERE i.id_industrial = p_id_industrial AND i.data_fechamento IS NULL;
@@ -957,6 +964,13 @@ BEGIN
         RAISE EXCEPTION 'O custo de % não está fechado.', to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
     END IF;
     CALL pkg_base_custo.bloqueia(v_unidade, p_data);
+    -- Read again under the day's lock: a session that reopened the day meanwhile has committed.
+    SELECT string_agg(x.processo, ', ' ORDER BY x.processo) FILTER (WHERE x.data_fechamento IS NOT NULL)
+      INTO v_fechados
+      FROM pkg_industrializado.processos_do_dia(p_data, p_id_unidade, p_id_abate, p_id_industrial, p_id_revenda) x;
+    IF v_fechados IS NULL THEN
+        RAISE EXCEPTION 'O custo de % não está fechado.', to_char(p_data, 'DD/MM/YYYY') USING ERRCODE = 'VC001';
+    END IF;
 
     SELECT min(d) INTO v_posterior FROM (
         SELECT a.data::date d FROM velko_cst.abate a

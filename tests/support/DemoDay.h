@@ -14,5 +14,8 @@ inline const QDate kDemoDay(2024, 3, 15);
 
 // Loads the demo into db with psql as the cluster owner; ends the program on a failure.
 void loadDemoDay(const TestDatabase& db, int scale);
+// Loads the demo's master data and movement at a scale into the unit database of db as well, so
+// that unit 1 can be costed there over the link.
+void loadDemoMovementIntoUnit(const TestDatabase& db, int scale);
 
 } // namespace custos::test

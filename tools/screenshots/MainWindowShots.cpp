@@ -1,5 +1,7 @@
 // The login window and the main window on the demo database (service CUSTOS, user GERENTE,
-// unit 1), one picture per tab, on the last demo day with slaughter, production and resale.
+// unit 1), one picture per tab, on the last demo day with slaughter, production and resale;
+// the generation dialog with the log of a run over the link, and the two history windows on
+// the demo days that have rows for them.
 
 #include "DemoSession.h"
 #include "Shot.h"
@@ -8,12 +10,19 @@
 #include <DataModule_Custo.h>
 #include <Global_Library.h>
 #include <PlannerCalendar.h>
+#include <ClientDataSet.h>
+#include <DayOperationValues.h>
+#include <Query.h>
+#include <TF_GerarCusto.h>
+#include <TF_HistoricoCapturaPreco.h>
+#include <TF_LogCusto.h>
 #include <TF_Menu.h>
 #include <TF_login.h>
 
 #include <QDate>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -56,6 +65,59 @@ std::function<std::unique_ptr<QWidget>()> mainWindow(const char* tab, QSize size
     };
 }
 
+// The generation dialog on the demo day, its log holding the lines a run of unit 2 over its link
+// writes (the dialog is not run: the demo stays as it is).
+std::unique_ptr<QWidget> generationDialog()
+{
+    DemoSession& session = demo();
+    auto dialog = std::make_unique<dayproc::TF_GerarCusto>(
+        nullptr, [](const QDateTime&, bool) { return server::GenerationInput{}; },
+        [](const server::GenerationInput&, const std::function<void(const QString&)>&) {});
+    dialog->setDate(session.day);
+    server::GenerationInput run = dayproc::generationInput(*session.module, 2, session.day, QDateTime::currentDateTime(), true);
+    run.dbLink = QStringLiteral("UNIDADE2");
+    run.tnsNames = QStringLiteral("CUSTOS_UN2");
+    auto* log = dialog->findChild<QPlainTextEdit*>(QStringLiteral("cxLogOutput"));
+    for (const QString& line : server::generationOpeningLines(run))
+        log->appendPlainText(line);
+    for (const server::GenerationBlock& block : server::generationBlocks(run)) {
+        if (!block.logLine.isEmpty())
+            log->appendPlainText(block.logLine);
+    }
+    return dialog;
+}
+
+// Opens a history dataset of the module for unit 1 on the newest day that has rows for it.
+QDate openNewestHistory(const char* name, const QString& newestDay)
+{
+    DemoSession& session = demo();
+    const QDate day = session.library.connection().query(newestDay).value(0, 0).toDateTime().date();
+    data::ClientDataSet& dataSet = session.module->clientDataSet(QStringLiteral("CDS_") + QLatin1String(name));
+    dataSet.close();
+    session::Params& params = session.module->query(QStringLiteral("Q_") + QLatin1String(name)).params();
+    params.setNumber(QStringLiteral("id_unidade"), 1);
+    params.setDate(QStringLiteral("data_custo"), day);
+    dataSet.open();
+    return day;
+}
+
+std::unique_ptr<QWidget> priceCaptureUndo()
+{
+    openNewestHistory("HistoricoCusto",
+                      QStringLiteral("select max(a.data_geracao_custo) dia from velko_cst.abate_preco_historico a"
+                                     " where a.id_unidade = 1 and not exists (select 1 from velko_cst.abate_preco ap"
+                                     " where ap.id_abate_preco_historico = a.id_abate_preco_historico)"));
+    return std::make_unique<dayproc::TF_HistoricoCapturaPreco>(
+        demo().module->dataSource(QStringLiteral("DTS_HistoricoCusto")), [](double, const QDate&, const QDateTime&) {});
+}
+
+std::unique_ptr<QWidget> generationLog()
+{
+    openNewestHistory("LogCusto", QStringLiteral("select max(trunc(l.data_custo)) dia from velko_cst.log_custo l"
+                                                 " where l.id_unidade = 1 and l.historico like 'Fechamento%'"));
+    return std::make_unique<dayproc::TF_LogCusto>(demo().module->dataSource(QStringLiteral("DTS_LogCusto")));
+}
+
 } // namespace
 
 std::vector<Shot> mainWindowShots()
@@ -67,6 +129,9 @@ std::vector<Shot> mainWindowShots()
         {QStringLiteral("F_Menu_AbateSuinos.png"), size, mainWindow("TabSheet_AbateSuinos", size)},
         {QStringLiteral("F_Menu_Producao.png"), size, mainWindow("TabSheet_Producao", size)},
         {QStringLiteral("F_Menu_Revenda.png"), size, mainWindow("TabSheet_Revenda", size)},
+        {QStringLiteral("F_GerarCusto.png"), QSize(590, 314), generationDialog},
+        {QStringLiteral("F_HistoricoCapturaPreco.png"), QSize(520, 360), priceCaptureUndo},
+        {QStringLiteral("F_LogCusto.png"), QSize(786, 420), generationLog},
     };
 }
 

@@ -22,6 +22,7 @@ DataSourceRows::DataSourceRows(custos::data::DataSource* dataSource, QObject* pa
         if (currentRow() >= 0)
             Q_EMIT rowChanged(currentRow());
     });
+    connect(dataSource, &DataSource::pendingChanged, this, &RowSource::pendingChanged);
     connect(dataSource, &DataSource::scrolled, this, [this] { Q_EMIT currentRowChanged(currentRow()); });
 }
 
@@ -98,6 +99,11 @@ QString DataSourceRows::editText(int row, int field) const
 bool DataSourceRows::isReadOnly() const
 {
     return !dataSet() || !dataSet()->canModify();
+}
+
+bool DataSourceRows::isPendingValue(int row, int field) const
+{
+    return dataSet() && dataSet()->isPendingValue(row, field);
 }
 
 int DataSourceRows::currentRow() const

@@ -31,6 +31,7 @@ public:
     QString displayText(int row, int field) const override;
     QString editText(int row, int field) const override;
     bool isReadOnly() const override;
+    bool isPendingValue(int row, int field) const override;
     int currentRow() const override;
     void setCurrentRow(int row) override;
     bool isEditing() const override;

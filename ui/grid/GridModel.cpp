@@ -24,6 +24,7 @@ void GridModel::setSource(RowSource* source)
     if (source) {
         connect(source, &RowSource::rowsReset, this, &GridModel::rebuild);
         connect(source, &RowSource::rowChanged, this, &GridModel::onRowChanged);
+        connect(source, &RowSource::pendingChanged, this, &GridModel::valuesChanged);
         connect(source, &QObject::destroyed, this, &GridModel::rebuild);
     }
     rebuild();
@@ -373,6 +374,7 @@ void GridModel::rebuild()
             m_levelColumns.push_back(g.column);
     const std::vector<char> mask = m_filters.isEmpty() ? std::vector<char>() : filterMask();
     m_tree.build(treeInput(m_filters.isEmpty() ? nullptr : &mask));
+    m_sumsStale = false;
     m_expanded.assign(std::size_t(m_tree.nodeCount()), 1);
     if (!m_collapsedPaths.isEmpty())
         for (int n = 0; n < m_tree.nodeCount(); ++n)
@@ -388,9 +390,18 @@ void GridModel::rebuildLines()
     Q_EMIT linesChanged();
 }
 
+const GroupTree& GridModel::summed() const
+{
+    if (m_sumsStale && m_source) {
+        m_tree.recomputeSums(*m_source);
+        m_sumsStale = false;
+    }
+    return m_tree;
+}
+
 void GridModel::onRowChanged(int row)
 {
-    m_tree.recomputeSums(*m_source);
+    m_sumsStale = true;
     const auto& order = m_tree.order();
     const auto it = std::find(order.begin(), order.end(), row);
     if (it != order.end() && !m_columns.isEmpty()) {

@@ -92,15 +92,15 @@ public:
     // Sums and group texts over the model's tree, or over another arrangement of the same
     // source (unfilteredTree()).
     const GridSummary* footerSummary(const GridColumn* column) const;
-    QString footerText(const GridColumn* column) const { return footerText(m_tree, column); }
+    QString footerText(const GridColumn* column) const { return footerText(summed(), column); }
     QString footerText(const GroupTree& tree, const GridColumn* column) const;
-    std::optional<double> footerValue(const GridColumn* column) const { return footerValue(m_tree, column); }
+    std::optional<double> footerValue(const GridColumn* column) const { return footerValue(summed(), column); }
     std::optional<double> footerValue(const GroupTree& tree, const GridColumn* column) const;
-    const GridSummary* groupSummary(int node, const GridColumn* column) const { return groupSummary(m_tree, node, column); }
+    const GridSummary* groupSummary(int node, const GridColumn* column) const { return groupSummary(summed(), node, column); }
     const GridSummary* groupSummary(const GroupTree& tree, int node, const GridColumn* column) const;
-    QString groupFooterText(int node, const GridColumn* column) const { return groupFooterText(m_tree, node, column); }
+    QString groupFooterText(int node, const GridColumn* column) const { return groupFooterText(summed(), node, column); }
     QString groupFooterText(const GroupTree& tree, int node, const GridColumn* column) const;
-    std::optional<double> groupFooterValue(int node, const GridColumn* column) const { return groupFooterValue(m_tree, node, column); }
+    std::optional<double> groupFooterValue(int node, const GridColumn* column) const { return groupFooterValue(summed(), node, column); }
     std::optional<double> groupFooterValue(const GroupTree& tree, int node, const GridColumn* column) const;
 
     void setGroupFooterMode(FooterMode mode);
@@ -111,7 +111,7 @@ public:
     void setExpanded(int node, bool expanded);
     bool isExpanded(int node) const { return m_expanded[std::size_t(node)] != 0; }
 
-    const GroupTree& tree() const { return m_tree; }
+    const GroupTree& tree() const { return summed(); }
     // Bytes of the grid's own structures: the arrangement, the lines and the expansion flags.
     std::size_t memoryUsage() const;
     // Display lines (LineRef encoding) as the view shows them.
@@ -177,6 +177,7 @@ private:
     QString groupPath(int node) const;
     const ResolvedSummary* findFooter(const GridColumn* column) const;
     const ResolvedSummary* findGroupSummary(const GroupTree& tree, int node, const GridColumn* column) const;
+    const GroupTree& summed() const;
     bool isGroupId(quintptr id) const { return (id & 1u) == 0; }
 
     QPointer<RowSource> m_source;
@@ -189,7 +190,10 @@ private:
     std::vector<ResolvedSummary> m_groupSummaries;
     std::vector<int> m_summedFields;
     FooterMode m_footerMode = FooterMode::WhenExpanded;
-    GroupTree m_tree;
+    // The sums are recomputed when next read after values changed, not on every change (a
+    // walk over every row posts each one).
+    mutable GroupTree m_tree;
+    mutable bool m_sumsStale = false;
     std::vector<char> m_expanded;
     QSet<QString> m_collapsedPaths;
     std::vector<int> m_lines;

@@ -2,6 +2,7 @@
 
 #include "GridColumn.h"
 #include "GridView.h"
+#include "RowSource.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +28,7 @@ GridPainter::GridPainter(const GridView& view, QPainter& painter) : m_view(view)
     m_inactiveSelected = look(view.inactiveSelectionStyle(), {inactiveSelectionColor, Qt::black, m_content.font});
     for (const ColumnGeometry& g : view.layout().columns()) {
         m_columnContent.push_back(look(g.column->contentStyle(), m_content));
+        m_columnPending.push_back(look(view.pendingValueStyle(), m_columnContent.back()));
         m_columnFooter.push_back(look(g.column->footerStyle(), m_footer));
     }
     m_gridLine = QColor(0xD0, 0xD0, 0xD0);
@@ -116,9 +118,11 @@ void GridPainter::paintRow(int line, int y)
     const bool selected = m_view.isSourceRowSelected(row);
     const bool focusedRow = line == m_view.focusedLine();
     const Look& selection = m_view.hasFocusState() ? m_selected : m_inactiveSelected;
+    const RowSource* source = m_view.source();
     forColumns(y, h, [&](std::size_t i, const ColumnGeometry& g, const QRect& rect) {
         const bool focusedCell = focusedRow && g.column == m_view.focusedColumn() && m_view.hasFocusState();
-        const Look& l = (selected && !focusedCell) ? selection : m_columnContent[i];
+        const bool pending = source && g.column->fieldIndex() >= 0 && source->isPendingValue(row, g.column->fieldIndex());
+        const Look& l = pending ? m_columnPending[i] : (selected && !focusedCell) ? selection : m_columnContent[i];
         m_p.fillRect(rect, l.background);
         if (g.column->isCheckBox())
             paintCheckBox(rect, g.column->isChecked(model.cellValue(row, g.column)));

@@ -54,6 +54,7 @@ private:
     Look m_selected;
     Look m_inactiveSelected;
     std::vector<Look> m_columnContent;
+    std::vector<Look> m_columnPending;
     std::vector<Look> m_columnFooter;
     QColor m_gridLine;
     QColor m_headerLine;

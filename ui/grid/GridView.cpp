@@ -190,6 +190,12 @@ void GridView::setInactiveSelectionStyle(const GridStyle& style)
     relayout();
 }
 
+void GridView::setPendingValueStyle(const GridStyle& style)
+{
+    m_pendingValueStyle = style;
+    relayout();
+}
+
 // Geometry ----------------------------------------------------------------------------------
 
 int GridView::headerHeight() const
@@ -648,8 +654,12 @@ void GridView::moveFocusBy(int lines, Qt::KeyboardModifiers modifiers)
     int target = std::clamp(m_focusLine + lines, 0, m_model->lineCount() - 1);
     while (target >= 0 && target < m_model->lineCount() && m_model->lineKind(target) == LineRef::GroupFooter)
         target += step;
-    if (target < 0 || target >= m_model->lineCount())
+    // No line to move to: the row stays, and a pending edit of it is posted as a move would.
+    if (target < 0 || target >= m_model->lineCount() || target == m_focusLine) {
+        postPendingRow();
+        viewport()->update();
         return;
+    }
     if (focusLine(target))
         selectForFocus(modifiers);
 }

@@ -62,11 +62,14 @@ public:
     void setGroupRowStyle(const GridStyle& style);
     void setFooterStyle(const GridStyle& style);
     void setInactiveSelectionStyle(const GridStyle& style);
+    // Cells holding a value posted but not saved (a save the database refused).
+    void setPendingValueStyle(const GridStyle& style);
     const GridStyle& contentStyle() const { return m_contentStyle; }
     const GridStyle& headerStyle() const { return m_headerStyle; }
     const GridStyle& groupRowStyle() const { return m_groupRowStyle; }
     const GridStyle& footerStyle() const { return m_footerStyle; }
     const GridStyle& inactiveSelectionStyle() const { return m_inactiveSelectionStyle; }
+    const GridStyle& pendingValueStyle() const { return m_pendingValueStyle; }
 
     // Focus and selection.
     int focusedLine() const { return m_focusLine; }
@@ -200,6 +203,7 @@ private:
     GridStyle m_groupRowStyle;
     GridStyle m_footerStyle;
     GridStyle m_inactiveSelectionStyle;
+    GridStyle m_pendingValueStyle = GridStyle::colours(QColor(0xFF, 0xC8, 0xC8), QColor(0xB0, 0x00, 0x00), true);
 
     int m_rowHeight = 18;
     int m_focusLine = -1;

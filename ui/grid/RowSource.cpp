@@ -17,6 +17,11 @@ int RowSource::editDecimals(int field) const
     return fieldKind(field) == FieldKind::Number ? 2 : 0;
 }
 
+bool RowSource::isPendingValue(int, int) const
+{
+    return false;
+}
+
 int RowSource::fieldIndex(const QString& name) const
 {
     for (int f = 0, n = fieldCount(); f < n; ++f)

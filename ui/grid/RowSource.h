@@ -42,6 +42,8 @@ public:
     virtual QString editText(int row, int field) const = 0;
 
     virtual bool isReadOnly() const = 0;
+    // Whether a row holds, in a field, a value posted but not saved (the grid marks it).
+    virtual bool isPendingValue(int row, int field) const;
 
     virtual int currentRow() const = 0;
     // Moves the current row; a pending edit is posted first (throws when refused).
@@ -60,6 +62,8 @@ Q_SIGNALS:
     // Values of one row changed (an edit, a post, a cancel).
     void rowChanged(int row);
     void currentRowChanged(int row);
+    // Which values are pending (posted, not saved) changed; the values themselves did not.
+    void pendingChanged();
 };
 
 // Decimals a display pattern shows at most ("#,0.00" 2, "#,0.000###" 6); fallback without a point.

@@ -1,0 +1,319 @@
+// The four grid views of F_Abate laid out over the data module's datasets: bands, columns,
+// grouping, sorting, footers and group footers, colour marks and the shared styles.
+
+#include "TF_Abate.h"
+
+#include "DataModule_Custo.h"
+#include "DataSourceRows.h"
+#include "GridColumn.h"
+#include "GridView.h"
+#include "PriceLock.h"
+
+#include <QVBoxLayout>
+
+namespace custos::results {
+
+using grid::GridBand;
+using grid::GridColumn;
+using grid::GridStyle;
+using grid::GridSummary;
+using grid::GridView;
+namespace Shared = grid::SharedStyles;
+
+namespace {
+
+const QColor kLightYellow(0xFF, 0xFF, 0x80);
+const QColor kLightCyan(0x80, 0xFF, 0xFF);
+
+enum Sums { FooterOnly, FooterAndGroups };
+
+GridView* newView(QWidget* page, const QString& objectName, data::DataSource* source)
+{
+    auto* view = new GridView(page);
+    view->setObjectName(objectName);
+    view->setSource(new grid::DataSourceRows(source, view));
+    view->setGroupRowStyle(Shared::cxStyle2());
+    view->setFooterStyle(Shared::cxStyle4());
+    view->setInactiveSelectionStyle(Shared::cxStyle20());
+    view->setFooterVisible(true);
+    view->model().setGroupFooterMode(grid::GroupTree::FooterMode::Always);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+    return view;
+}
+
+GridColumn* add(GridView* view, GridBand* band, const char* field, const QString& caption, int width = 70)
+{
+    return view->addColumn(QString::fromLatin1(field), caption, band, width, QString::fromLatin1(field));
+}
+
+// A sum under column, of the column's field or of summed.
+void sum(GridView* view, GridColumn* column, const char* format, Sums where, const char* summed = "",
+         Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
+{
+    GridSummary s{column, QString::fromLatin1(summed), QString::fromLatin1(format), alignment, {}};
+    view->model().addFooterSummary(s);
+    if (where == FooterAndGroups)
+        view->model().addGroupSummary(s);
+}
+
+void groupBy(GridView* view, const char* field, const QString& caption)
+{
+    GridColumn* column = add(view, nullptr, field, caption);
+    column->setVisible(false);
+    view->model().groupBy(column);
+}
+
+void setSorting(GridView* view, std::initializer_list<const char*> fields)
+{
+    QList<grid::GridModel::SortField> sorting;
+    for (const char* f : fields)
+        sorting.append({QString::fromLatin1(f), Qt::AscendingOrder});
+    view->model().setSorting(sorting);
+}
+
+} // namespace
+
+void TF_Abate::buildCompra(QWidget* page)
+{
+    GridView* v = newView(page, QStringLiteral("GridCompra"), &m_module.dataSource(QStringLiteral("DTS_Compra")));
+    m_gridCompra = v;
+    v->setEditable(false);
+    v->setEnterActsAsDown(true);
+    groupBy(v, "GENERO", QStringLiteral("Gênero"));
+    setSorting(v, {"ANIMAL", "CLASSIFICACAO"});
+    add(v, nullptr, "ID_ORDEM_COMPRA", QStringLiteral("OC"), 60);
+    add(v, nullptr, "NOME", QStringLiteral("Produtor"), 200);
+    add(v, nullptr, "UF", QString(), 30);
+    add(v, nullptr, "ANIMAL", QStringLiteral("Espécie"), 90);
+    add(v, nullptr, "CLASSIFICACAO", QStringLiteral("Classificação"), 110);
+    GridColumn* cabecas = add(v, nullptr, "CABECAS", QStringLiteral("Cabeças"), 60);
+    v->model().addFooterSummary({cabecas, {}, QStringLiteral("#"), Qt::AlignRight | Qt::AlignVCenter, {}});
+    v->model().addGroupSummary({cabecas, {}, QStringLiteral("#,0"), Qt::AlignRight | Qt::AlignVCenter, {}});
+    sum(v, add(v, nullptr, "PESO", QStringLiteral("Peso"), 80), "#,0.0", FooterAndGroups);
+    add(v, nullptr, "PESO_MEDIO", QStringLiteral("Peso Médio"), 70);
+    GridColumn* valor = add(v, nullptr, "VALOR", QStringLiteral("Valor Compra"), 95);
+    valor->setContentStyle(GridStyle::withBackground(kLightYellow));
+    sum(v, valor, "#,0.00", FooterAndGroups);
+    add(v, nullptr, "VALOR_ICMS_ORIGINAL", QStringLiteral("ICMS NF"), 80);
+    for (const auto& [field, caption] : {std::pair{"CREDITO_ICMS", "ICMS"}, std::pair{"CREDITO_PIS_COFINS", "Pis/Cofins"},
+                                         std::pair{"OUTROS_CREDITOS", "Outros Cred."}}) {
+        GridColumn* credit = add(v, nullptr, field, QString::fromUtf8(caption), 80);
+        credit->setContentStyle(Shared::cxStyle6());
+        credit->setHeaderStyle(Shared::cxStyle6());
+        credit->setFooterStyle(Shared::cxStyle6());
+        sum(v, credit, "#,0.00", FooterAndGroups);
+    }
+    GridColumn* comissao = add(v, nullptr, "COMISSAO", QStringLiteral("Comissão"), 80);
+    v->model().addFooterSummary({comissao, {}, QStringLiteral("#,0.00 "), Qt::AlignRight | Qt::AlignVCenter, {}});
+    v->model().addGroupSummary({comissao, {}, QStringLiteral("#,0.00"), Qt::AlignRight | Qt::AlignVCenter, {}});
+    sum(v, add(v, nullptr, "FRETE", QStringLiteral("Frete"), 80), "#,0.00", FooterAndGroups);
+    GridColumn* total = add(v, nullptr, "CUSTO_TOTAL", QStringLiteral("Total"), 100);
+    total->setContentStyle(GridStyle::withBackground(kLightCyan));
+    v->model().addFooterSummary({total, {}, QStringLiteral("#,0.00"), Qt::AlignCenter, {}});
+    v->model().addGroupSummary({total, {}, QStringLiteral("#,0.00"), Qt::AlignRight | Qt::AlignVCenter, {}});
+    add(v, nullptr, "CUSTO_CABECA", QStringLiteral("/ Cabeça"), 80);
+    add(v, nullptr, "CUSTO_KG", QStringLiteral("/ KG"), 70);
+}
+
+// The bands "Produto", "Produção" and "Receita" the two product views share.
+void TF_Abate::addProductBands(GridView* v, bool originalColumn)
+{
+    GridBand* produto = v->addBand(QStringLiteral("Produto"), QStringLiteral("BandProduto"));
+    produto->setFixed(GridBand::Fixed::Left);
+    add(v, produto, "CODIGO_PRODUTO", QStringLiteral("Código"), 55);
+    add(v, produto, "DESCRICAO_PRODUTO", QStringLiteral("Produto"), 190);
+
+    GridBand* producao = v->addBand(QStringLiteral("Produção"), QStringLiteral("BandProducao"));
+    sum(v, add(v, producao, "CAIXAS", QStringLiteral("Caixas"), 55), "#,0", FooterOnly);
+    sum(v, add(v, producao, "PECAS", QStringLiteral("Peças"), 55), "#,0", FooterOnly);
+    sum(v, add(v, producao, "PESO", QStringLiteral("Peso"), 80), "#,0.000", FooterOnly);
+    GridColumn* mercado = add(v, producao, "ID_MERCADO", QStringLiteral("Merc"), 40);
+    mercado->setLookup(new grid::DataSourceRows(m_DTS_Mercado, v), QStringLiteral("Id"), QStringLiteral("Sigla"));
+    add(v, producao, "ID_CONTRATO", QStringLiteral("OV"), 50);
+
+    GridBand* receita = v->addBand(QStringLiteral("Receita"), QStringLiteral("BandReceita"));
+    receita->setHeaderStyle(Shared::cxStyle7());
+    add(v, receita, "CIFRA", QStringLiteral("$"), 25)->setCanFocus(false);
+    add(v, receita, "PRECO", QStringLiteral("Preço"), 60);
+    if (originalColumn) {
+        GridColumn* original = add(v, receita, "PRECO_ORIGINAL", QStringLiteral("Original"), 60);
+        original->setVisible(false);
+        original->setContentStyle(Shared::cxStyle6());
+        original->setHeaderStyle(Shared::cxStyle6());
+    }
+    add(v, receita, "CRITERIO_RECEITA", QStringLiteral("&"), 20);
+    add(v, receita, "PRECO_UNITARIO", QStringLiteral("Unitário"), 60);
+    sum(v, add(v, receita, "PRECO_TOTAL", QStringLiteral("Receita"), 80), "#,0.00", FooterAndGroups);
+}
+
+// Options, grouping and sorting the two product views share; every column but the price is
+// read-only (the price lock decides for the price).
+void TF_Abate::configureProductView(GridView* v)
+{
+    v->setMultiSelect(true);
+    v->setGroupByBox(true);
+    v->setEnterActsAsDown(true);
+    groupBy(v, "DESCRICAO_GRUPO", QStringLiteral("Grupo"));
+    setSorting(v, {"ID_MERCADO", "CODIGO_PRODUTO", "DESCRICAO_GRUPO"});
+    for (GridColumn* column : v->model().columns())
+        column->setReadOnly(column->fieldName() != QLatin1String("PRECO"));
+    connect(v, &GridView::cellDoubleClicked, this, [this] { DetalhesAproveitamento(); });
+}
+
+void TF_Abate::buildCustoProdutos(QWidget* page)
+{
+    GridView* v = newView(page, QStringLiteral("GridCustoProdutos"), &m_module.dataSource(QStringLiteral("DTS_AbateProduto")));
+    m_gridCustoProdutos = v;
+    addProductBands(v, true);
+
+    GridBand* custo = v->addBand(QStringLiteral("Custo Produção"), QStringLiteral("BandCustoProducao"));
+    custo->setHeaderStyle(Shared::cxStyle6());
+    const std::pair<const char*, const char*> perKg[] = {{"VALOR_MATERIA_PRIMA_KG", "VALOR_MATERIA_PRIMA"},
+                                                         {"VALOR_MOD_KG", "VALOR_MOD"},
+                                                         {"VALOR_CIF_KG", "VALOR_CIF"},
+                                                         {"VALOR_EMBALAGEM_KG", "VALOR_EMBALAGEM"}};
+    const char* const captions[] = {"M.P.", "M.O.", "C.I.", "Embalagem"};
+    for (std::size_t i = 0; i < std::size(perKg); ++i) {
+        GridColumn* c = add(v, custo, perKg[i].first, QString::fromLatin1(captions[i]), 70);
+        c->setContentStyle(Shared::cxStyle8());
+        c->setFooterStyle(Shared::cxStyle8());
+        sum(v, c, "#,0.00", FooterAndGroups, perKg[i].second);
+    }
+    GridColumn* custoKg = add(v, custo, "CUSTO_INDUSTRIAL_KG", QStringLiteral("/ Kg"), 60);
+    custoKg->setContentStyle(Shared::cxStyle8());
+    GridColumn* custoTotal = add(v, custo, "CUSTO_INDUSTRIAL", QStringLiteral("Total"), 85);
+    custoTotal->setCanFocus(false);
+    custoTotal->setContentStyle(Shared::cxStyle8());
+    custoTotal->setFooterStyle(Shared::cxStyle8());
+    sum(v, custoTotal, "#,0.00", FooterAndGroups);
+
+    GridBand* rendimento = v->addBand(QStringLiteral("Rendimento"), QStringLiteral("BandRendimento"));
+    GridColumn* rend = add(v, rendimento, "RENDIMENTO", QStringLiteral("Rend."), 65);
+    v->model().addGroupSummary({rend, {}, QStringLiteral("#,0.000"), Qt::AlignRight | Qt::AlignVCenter, {}});
+    add(v, rendimento, "RENDIMENTO_PADRAO", QStringLiteral("Padrão"), 65);
+    add(v, rendimento, "RENDIMENTO_PADRAO_PONDERADO", QStringLiteral("Ponderado"), 70);
+
+    GridBand* restauracao = v->addBand(QStringLiteral("Restauração Preço Médio"), QStringLiteral("BandRestauracao"));
+    add(v, restauracao, "DATA_RESTAURACAO_PRECO", QStringLiteral("Data"), 110);
+    add(v, restauracao, "USUARIO_RESTAURACAO_PRECO", QStringLiteral("Usuário"), 80);
+    add(v, restauracao, "PRECO_ANTERIOR", QStringLiteral("Preço Anterior"), 80);
+    restauracao->setVisible(false);
+
+    configureProductView(v);
+    m_lockCustoProdutos = new PriceLock(v, QStringLiteral("PRECO"), QStringLiteral("CRITERIO_RECEITA"));
+}
+
+void TF_Abate::buildCondenacoes(QWidget* page)
+{
+    GridView* v = newView(page, QStringLiteral("GridCondenacoes"),
+                          &m_module.dataSource(QStringLiteral("DTS_CondenacaoMiudos")));
+    m_gridCondenacoes = v;
+    v->setEditable(false);
+    setSorting(v, {"CODIGO_PRODUTO"});
+    GridBand* produto = v->addBand(QStringLiteral("Produto"), QStringLiteral("BandProduto"));
+    add(v, produto, "CODIGO_PRODUTO", QStringLiteral("Código"), 55);
+    add(v, produto, "DESCRICAO_PRODUTO", QStringLiteral("Produto"), 220);
+    struct Part
+    {
+        const char* band;
+        const char* pecas;
+        const char* peso;
+        const char* valor;
+    };
+    const Part parts[] = {{"Operacional", "PECAS_OPERACIONAL", "PESO_CONDENADO_OPERACIONAL", "VALOR_OPERACIONAL"},
+                          {"Não Operacional", "PECAS_NAO_OPERACIONAL", "PESO_CONDENADO_NAO_OPERACIONAL",
+                           "VALOR_NAO_OPERACIONAL"},
+                          {"Total", "TOTAL_PECAS", "TOTAL_PESO", "TOTAL_VALOR"}};
+    for (const Part& part : parts) {
+        const bool total = QLatin1String(part.band) == QLatin1String("Total");
+        GridBand* band = v->addBand(QString::fromUtf8(part.band));
+        const std::pair<const char*, const char*> columns[] = {{part.pecas, "#,0"}, {part.peso, "#,0.000"},
+                                                               {part.valor, "#,0.00"}};
+        const char* const captions[] = {"Peças", "Peso", "Valor"};
+        for (std::size_t i = 0; i < 3; ++i) {
+            GridColumn* c = add(v, band, columns[i].first, QString::fromUtf8(captions[i]), 85);
+            if (total)
+                c->setContentStyle(Shared::cxStyle6());
+            sum(v, c, columns[i].second, FooterOnly);
+        }
+    }
+    for (GridColumn* column : v->model().columns()) {
+        column->setReadOnly(true);
+        column->setCanFocus(false);
+    }
+}
+
+void TF_Abate::buildResultadoProjetado(QWidget* page)
+{
+    GridView* v = newView(page, QStringLiteral("GridResultadoProjetado"),
+                          &m_module.dataSource(QStringLiteral("DTS_AbateProduto")));
+    m_gridResultadoProjetado = v;
+    addProductBands(v, false);
+    struct Cost
+    {
+        const char* caption;
+        const char* field;
+        const char* summed; // "" for none
+    };
+    struct Band
+    {
+        const char* caption;
+        std::vector<Cost> columns;
+        GridStyle style;
+    };
+    const Band bands[] = {
+        {"Custo Produção",
+         {{"M.P.", "VALOR_MATERIA_PRIMA_KG", "VALOR_MATERIA_PRIMA"},
+          {"M.O.", "VALOR_MOD_KG", "VALOR_MOD"},
+          {"C.I.", "VALOR_CIF_KG", "VALOR_CIF"},
+          {"Embalagem", "VALOR_EMBALAGEM_KG", "VALOR_EMBALAGEM"},
+          {"/ Kg", "CUSTO_INDUSTRIAL_KG", ""},
+          {"Total", "CUSTO_INDUSTRIAL", "CUSTO_INDUSTRIAL"}},
+         Shared::cxStyle8()},
+        {"Impostos",
+         {{"ICMS", "VALOR_ICMS_KG", "VALOR_ICMS"},
+          {"Pis/Cofins", "VALOR_PIS_COFINS_KG", "VALOR_PIS_COFINS"},
+          {"Outros", "VALOR_OUTROS_TRIBUTOS_KG", "VALOR_OUTROS_TRIBUTOS"},
+          {"/ Kg", "CUSTO_IMPOSTOS_KG", ""},
+          {"Total", "CUSTO_IMPOSTOS", "CUSTO_IMPOSTOS"}},
+         {}},
+        {"Despesas",
+         {{"Seguro", "VALOR_SEGURO_CARGA_KG", "VALOR_SEGURO_CARGA"},
+          {"Frete", "VALOR_FRETE_KG", "VALOR_FRETE"},
+          {"Proc. Exp.", "VALOR_PROCESSO_EXPORTACAO_KG", "VALOR_PROCESSO_EXPORTACAO"},
+          {"Desp.Exp.", "VALOR_DESPESA_EXPORTACAO_KG", "VALOR_DESPESA_EXPORTACAO"},
+          {"Comissão", "VALOR_COMISSAO_KG", "VALOR_COMISSAO"},
+          {"Adm.", "VALOR_ADMINISTRATIVO_KG", "VALOR_ADMINISTRATIVO"},
+          {"/ Kg", "CUSTO_DESPESAS_KG", ""},
+          {"Total", "CUSTO_DESPESAS", "CUSTO_DESPESAS"}},
+         {}},
+        {"Custo Total", {{"/ Kg", "CUSTO_TOTAL_KG", ""}, {"Total", "CUSTO_TOTAL", "CUSTO_TOTAL"}}, {}},
+        {"Resultado",
+         {{"/Kg", "RESULTADO_TOTAL_KG", ""}, {"Total", "RESULTADO_TOTAL", "RESULTADO_TOTAL"}, {"%", "MARGEM_RESULTADO", ""}},
+         {}},
+    };
+    for (const Band& b : bands) {
+        GridBand* band = v->addBand(QString::fromUtf8(b.caption));
+        if (QLatin1String(b.caption) == QLatin1String("Custo Produção"))
+            band->setHeaderStyle(Shared::cxStyle6());
+        if (QLatin1String(b.caption) == QLatin1String("Resultado")) {
+            band->setFixed(GridBand::Fixed::Right);
+            band->setMovable(false);
+        }
+        for (const Cost& c : b.columns) {
+            GridColumn* column = add(v, band, c.field, QString::fromUtf8(c.caption), 70);
+            if (!b.style.isEmpty()) {
+                column->setContentStyle(b.style);
+                column->setFooterStyle(b.style);
+            }
+            if (*c.summed)
+                sum(v, column, "#,0.00", FooterAndGroups, c.summed);
+        }
+    }
+    configureProductView(v);
+    m_lockResultadoProjetado = new PriceLock(v, QStringLiteral("PRECO"), QStringLiteral("CRITERIO_RECEITA"));
+}
+
+} // namespace custos::results

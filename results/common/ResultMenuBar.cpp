@@ -1,0 +1,99 @@
+#include "ResultMenuBar.h"
+
+#include "ErrorDisplay.h"
+
+namespace custos::results {
+
+namespace {
+
+ResultMenuBar::ExcelExport& installedExport()
+{
+    static ResultMenuBar::ExcelExport hook;
+    return hook;
+}
+
+} // namespace
+
+ResultMenuBar::ResultMenuBar(QWidget* parent) : QMenuBar(parent)
+{
+    setObjectName(QStringLiteral("MainMenu"));
+    setNativeMenuBar(false);
+    setAccessibleName(QStringLiteral("Menu de Opções"));
+}
+
+QMenu* ResultMenuBar::menu(const QString& caption)
+{
+    for (QAction* action : actions())
+        if (action->menu() && action->text() == caption)
+            return action->menu();
+    QMenu* created = addMenu(caption);
+    created->setObjectName(QStringLiteral("Menu") + QString(caption).remove(QLatin1Char('&')));
+    return created;
+}
+
+QAction* ResultMenuBar::addCommand(const QString& menuCaption, const QString& text, const QString& objectName,
+                                   std::function<void()> action)
+{
+    QAction* item = menu(menuCaption)->addAction(text);
+    item->setObjectName(objectName);
+    QWidget* window = parentWidget();
+    connect(item, &QAction::triggered, this, [window, action] { ui::guarded(window, action); });
+    return item;
+}
+
+QAction* ResultMenuBar::addCheck(const QString& menuCaption, const QString& text, const QString& objectName,
+                                 bool checked, std::function<void(bool)> action)
+{
+    QAction* item = menu(menuCaption)->addAction(text);
+    item->setObjectName(objectName);
+    item->setCheckable(true);
+    item->setChecked(checked);
+    QWidget* window = parentWidget();
+    connect(item, &QAction::triggered, this, [window, action](bool on) { ui::guarded(window, [&] { action(on); }); });
+    return item;
+}
+
+QAction* ResultMenuBar::addDisabled(const QString& menuCaption, const QString& text, const QString& objectName)
+{
+    QAction* item = menu(menuCaption)->addAction(text);
+    item->setObjectName(objectName);
+    item->setEnabled(false);
+    return item;
+}
+
+QMenu* ResultMenuBar::addDisabledSubmenu(const QString& menuCaption, const QString& text, const QString& objectName,
+                                         const QList<QPair<QString, bool>>& items)
+{
+    QMenu* sub = menu(menuCaption)->addMenu(text);
+    sub->setObjectName(objectName);
+    for (const auto& [itemText, checkable] : items)
+        sub->addAction(itemText)->setCheckable(checkable);
+    sub->menuAction()->setEnabled(false);
+    return sub;
+}
+
+void ResultMenuBar::addExportMenu(QWidget* window, std::function<void()> tabelaPrecos)
+{
+    addCommand(QStringLiteral("Exportar"), QStringLiteral("Excel"), QStringLiteral("Excel"), [window] {
+        if (const ExcelExport& hook = excelExport())
+            hook(window);
+    });
+    menu(QStringLiteral("Exportar"))->addSeparator();
+    addCommand(QStringLiteral("Exportar"), QStringLiteral("Tabela de Preços"), QStringLiteral("TabelaPrecos"),
+               [tabelaPrecos] {
+                   if (tabelaPrecos)
+                       tabelaPrecos();
+               });
+}
+
+void ResultMenuBar::setExcelExport(ExcelExport exportHook)
+{
+    installedExport() = std::move(exportHook);
+}
+
+const ResultMenuBar::ExcelExport& ResultMenuBar::excelExport()
+{
+    return installedExport();
+}
+
+} // namespace custos::results

@@ -1,0 +1,39 @@
+#pragma once
+// The menu bar of the result windows ("Menu de Opções"): menus in the order they are first
+// named, command items, check items and items shown disabled, each found by its object name.
+// "Exportar" > "Excel" runs the workbook export installed for every result window (nothing
+// while none is installed).
+
+#include <QMenuBar>
+#include <functional>
+
+namespace custos::results {
+
+class ResultMenuBar : public QMenuBar
+{
+    Q_OBJECT
+public:
+    explicit ResultMenuBar(QWidget* parent = nullptr);
+
+    // The menu of that caption, added at the end when there is none yet.
+    QMenu* menu(const QString& caption);
+    QAction* addCommand(const QString& menuCaption, const QString& text, const QString& objectName,
+                        std::function<void()> action);
+    QAction* addCheck(const QString& menuCaption, const QString& text, const QString& objectName, bool checked,
+                      std::function<void(bool)> action);
+    // Shown greyed; does nothing.
+    QAction* addDisabled(const QString& menuCaption, const QString& text, const QString& objectName);
+    // A greyed submenu holding items (check items where checkable says so).
+    QMenu* addDisabledSubmenu(const QString& menuCaption, const QString& text, const QString& objectName,
+                              const QList<QPair<QString, bool>>& items);
+    // "Exportar" with "Excel" (the installed export, given the window) and, after a separator,
+    // "Tabela de Preços" running tabelaPrecos (nothing when empty).
+    void addExportMenu(QWidget* window, std::function<void()> tabelaPrecos = {});
+
+    // The workbook export of a result window's grids, installed once for the whole program.
+    using ExcelExport = std::function<void(QWidget* window)>;
+    static void setExcelExport(ExcelExport exportHook);
+    static const ExcelExport& excelExport();
+};
+
+} // namespace custos::results

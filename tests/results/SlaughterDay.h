@@ -1,0 +1,75 @@
+#pragma once
+// The main window on the generated fixture day (MenuDay) with the day loaded, and F_Abate
+// opened over its data module for that day (shown, not modal, so the test drives it), plus the
+// server's figures for a statement of the module: its rows as the server returns them.
+
+#include "ClientDataSet.h"
+#include "DataModule_Custo.h"
+#include "GridColumn.h"
+#include "GridView.h"
+#include "MenuDay.h"
+#include "Query.h"
+#include "Result.h"
+#include "TF_Abate.h"
+
+#include <QTabWidget>
+#include <cmath>
+
+namespace custos::test {
+
+class SlaughterDay
+{
+public:
+    SlaughterDay() : menu(day.openMenu()) { MenuDay::selectDay(*menu, kDia); }
+
+    std::unique_ptr<results::TF_Abate> openWindow()
+    {
+        auto window = std::make_unique<results::TF_Abate>(*day.day.module, kDia, menu.get());
+        window->setWindowState(Qt::WindowNoState);
+        window->resize(1200, 800);
+        window->show();
+        return window;
+    }
+
+    // Selects the day again (after a variation of the fixture).
+    void reload() { MenuDay::selectDay(*menu, kDia); }
+
+    data::TDataModule_Custo& module() const { return *day.day.module; }
+    const TestDatabase& db() const { return *day.day.db; }
+    QString scalar(const QString& sql) const { return db().scalar(sql); }
+
+    // The rows the server returns for the statement behind a client dataset, with its parameters.
+    session::Result serverRows(const char* dataSet) const
+    {
+        return module().clientDataSet(QString::fromLatin1(dataSet)).provider()->query()->execute();
+    }
+
+    MenuDay day;
+    std::unique_ptr<dayproc::TF_Menu> menu;
+};
+
+template <class T = QWidget>
+T* child(const QObject& parent, const char* name)
+{
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s", name);
+    return found;
+}
+
+inline double sumOf(const session::Result& rows, const QString& field, const std::function<bool(int)>& keep = {})
+{
+    const int c = rows.indexOf(field);
+    double total = 0;
+    for (int r = 0; r < rows.rowCount(); ++r)
+        if (!keep || keep(r))
+            total += rows.value(r, c).toDouble();
+    return total;
+}
+
+inline bool near(double a, double b)
+{
+    return std::abs(a - b) <= 1e-6 * std::max(1.0, std::abs(b));
+}
+
+} // namespace custos::test
