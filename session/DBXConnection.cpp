@@ -8,6 +8,7 @@
 #include <QCryptographicHash>
 #include <QLocale>
 #include <libpq-fe.h>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -63,6 +64,10 @@ struct DBXConnection::Impl
     std::vector<std::string> proceduresInTransaction;
     std::set<std::string> linksInTransaction;
     bool inTransaction = false;
+    // The explicit transaction ends whole on the first failing statement.
+    bool failsWhole = false;
+    // Statements planned on this connection: "text|type oids" -> the server-side name.
+    std::map<std::string, std::string> prepared;
     // A login has connected and not been closed on purpose: a lost connection is reopened with
     // the same parameters by the next statement.
     bool reconnects = false;
@@ -82,6 +87,7 @@ struct DBXConnection::Impl
     void forgetSession()
     {
         procedures.clear();
+        prepared.clear();
         proceduresInTransaction.clear();
         linksInTransaction.clear();
         inTransaction = false;
@@ -112,7 +118,7 @@ struct DBXConnection::Impl
     template <typename Body>
     auto statementAtomic(Body&& body)
     {
-        if (!inTransaction)
+        if (!inTransaction || failsWhole)
             return body();
         run("SAVEPOINT custos_statement");
         try {
@@ -403,6 +409,46 @@ Result DBXConnection::runStatement(const QString& oracleText, const Params& para
     }
 }
 
+Result DBXConnection::runPrepared(const std::string& oracleText, const Params& params)
+{
+    ensureConnected();
+    const sql::Translation& t = translated(oracleText);
+    if (t.kind == sql::StatementKind::Block)
+        throw DatabaseError(QStringLiteral("Um bloco não pode ser preparado."), QStringLiteral("42601"));
+    const BoundValues b = m_impl->bind(t, params);
+    std::string key = t.text;
+    for (const Oid type : b.types)
+        key += '|' + std::to_string(type);
+    try {
+        auto found = m_impl->prepared.find(key);
+        if (found == m_impl->prepared.end()) {
+            const std::string name = "custos_prepared_" + std::to_string(m_impl->prepared.size() + 1);
+            PgResultPtr res(PQprepare(m_impl->conn.get(), name.c_str(), t.text.c_str(), int(b.types.size()),
+                                      b.types.data()));
+            checkResult(m_impl->conn.get(), res.get());
+            found = m_impl->prepared.emplace(std::move(key), name).first;
+        }
+        const std::string& name = found->second;
+        return m_impl->statementAtomic([&] {
+            PGresult* res = PQexecPrepared(m_impl->conn.get(), name.c_str(), int(b.values.size()),
+                                           b.values.data(), nullptr, nullptr, 0);
+            PgResultPtr owned(res);
+            checkResult(m_impl->conn.get(), res);
+            return Result(owned.release());
+        });
+    } catch (const ConnectionLostError&) {
+        connectionLost();
+        throw;
+    }
+}
+
+DBXConnection::Prepared::Prepared(DBXConnection& connection, const QString& oracleText)
+    : m_connection(&connection), m_text(oracleText.toStdString())
+{
+}
+
+Result DBXConnection::Prepared::query(const Params& params) { return m_connection->runPrepared(m_text, params); }
+
 Result DBXConnection::query(const QString& oracleText, const Params& params)
 {
     ensureConnected();
@@ -414,7 +460,7 @@ long long DBXConnection::execute(const QString& oracleText, const Params& params
     return query(oracleText, params).affectedRows();
 }
 
-DBXConnection::Transaction::Transaction(DBXConnection& connection) : m_connection(&connection)
+DBXConnection::Transaction::Transaction(DBXConnection& connection, FailureScope scope) : m_connection(&connection)
 {
     connection.ensureConnected();
     if (connection.m_impl->inTransaction)
@@ -426,6 +472,7 @@ DBXConnection::Transaction::Transaction(DBXConnection& connection) : m_connectio
         throw;
     }
     connection.m_impl->inTransaction = true;
+    connection.m_impl->failsWhole = scope == FailureScope::Transaction;
 }
 
 DBXConnection::Transaction::~Transaction()

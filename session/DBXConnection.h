@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <string>
 
 namespace custos::session {
 
@@ -43,11 +44,20 @@ public:
     // Runs a statement or an anonymous block; returns the rows affected (0 for blocks).
     long long execute(const QString& oracleText, const Params& params = {});
 
+    // How much of an explicit transaction a failing statement takes with it.
+    enum class FailureScope
+    {
+        Statement,  // only itself; the transaction goes on (as on the server the program was
+                    // written for)
+        Transaction // the whole transaction: nothing more runs in it, it can only be rolled
+                    // back (no savepoint per statement, for work that is all or nothing)
+    };
+
     // An explicit read-committed transaction; rolled back unless committed.
     class Transaction
     {
     public:
-        explicit Transaction(DBXConnection& connection);
+        explicit Transaction(DBXConnection& connection, FailureScope scope = FailureScope::Statement);
         Transaction(const Transaction&) = delete;
         Transaction& operator=(const Transaction&) = delete;
         ~Transaction();
@@ -60,14 +70,32 @@ public:
     };
     bool inTransaction() const;
 
+    // A statement (a query or a command, not a block) planned once on the server and run with
+    // new binds each time: for the same statement sent many times in a row. The plan lives with
+    // the connection (planned again after a reconnect); the binds' types are those of the
+    // first run.
+    class Prepared
+    {
+    public:
+        Prepared(DBXConnection& connection, const QString& oracleText);
+        Result query(const Params& params);
+        long long execute(const Params& params) { return query(params).affectedRows(); }
+
+    private:
+        DBXConnection* m_connection;
+        std::string m_text;
+    };
+
 Q_SIGNALS:
     void connected();
     void disconnected();
 
 private:
     friend class Transaction;
+    friend class Prepared;
     void ensureConnected();
     Result runStatement(const QString& oracleText, const Params& params);
+    Result runPrepared(const std::string& oracleText, const Params& params);
     void connectionLost();
 
     struct Impl;

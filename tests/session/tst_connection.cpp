@@ -364,6 +364,50 @@ private Q_SLOTS:
         m_db->exec(QStringLiteral("UPDATE velko_cst.tipos SET pequeno = 123"));
     }
 
+    // A transaction that fails whole: after a failing statement nothing more runs in it, and
+    // rolling it back leaves nothing of it; the next transaction fails statement by statement.
+    void transactionFailingWholeRunsNothingAfterTheFailure()
+    {
+        auto c = m_db->connect();
+        {
+            DBXConnection::Transaction t(*c, DBXConnection::FailureScope::Transaction);
+            c->execute(QStringLiteral("UPDATE velko_cst.tipos SET nome = 'Alcatra'"));
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, c->execute(QStringLiteral("UPDATE velko_cst.tipos SET flag = 10")));
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, c->execute(QStringLiteral("UPDATE velko_cst.tipos SET nome = 'Cupim'")));
+        }
+        QCOMPARE(m_db->scalar(QStringLiteral("select nome from velko_cst.tipos")), QStringLiteral("Picanha"));
+        {
+            DBXConnection::Transaction t(*c);
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, c->execute(QStringLiteral("UPDATE velko_cst.tipos SET flag = 10")));
+            c->execute(QStringLiteral("UPDATE velko_cst.tipos SET nome = 'Cupim'"));
+            t.commit();
+        }
+        QCOMPARE(m_db->scalar(QStringLiteral("select nome from velko_cst.tipos")), QStringLiteral("Cupim"));
+        m_db->exec(QStringLiteral("UPDATE velko_cst.tipos SET nome = 'Picanha'"));
+    }
+
+    // A prepared statement runs with each run's binds, through a rolled-back transaction and a
+    // connection the server ended (planned again on the new one).
+    void preparedStatementRunsWithNewBinds()
+    {
+        auto c = m_db->connect();
+        DBXConnection::Prepared update(*c, QStringLiteral("UPDATE velko_cst.tipos SET medio = :medio WHERE id = :id"));
+        const auto run = [&](double medio) {
+            return update.execute(Params().setNumber(QStringLiteral("medio"), medio).setNumber(QStringLiteral("id"), 1234567890));
+        };
+        QCOMPARE(run(1), 1LL);
+        {
+            DBXConnection::Transaction t(*c);
+            run(2);
+        }
+        QCOMPARE(m_db->scalar(QStringLiteral("select medio from velko_cst.tipos")), QStringLiteral("1"));
+        terminate(*c);
+        QVERIFY_THROWS_EXCEPTION(ConnectionLostError, run(3));
+        QCOMPARE(run(4), 1LL);
+        QCOMPARE(m_db->scalar(QStringLiteral("select medio from velko_cst.tipos")), QStringLiteral("4"));
+        m_db->exec(QStringLiteral("UPDATE velko_cst.tipos SET medio = 12345678"));
+    }
+
     void missingTableRaisesAndTheConnectionGoesOn()
     {
         auto c = m_db->connect();

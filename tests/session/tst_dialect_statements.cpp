@@ -13,9 +13,10 @@
 #include "DatabaseError.h"
 #include "DayprocStatements.h"
 #include "Dialect.h"
+#include "ParametersStatements.h"
 #include "Provider.h"
-#include "ResultsStatements.h"
 #include "Query.h"
+#include "ResultsStatements.h"
 #include "SessionStatements.h"
 #include "TestDatabase.h"
 
@@ -144,6 +145,7 @@ private Q_SLOTS:
         addConstants("dayproc", custos::dayproc::statements::list());
         addConstants("app", custos::app::statements::list());
         addConstants("results", custos::results::statements::list());
+        addConstants("parameters", custos::parameters::statements::list());
     }
     void statement()
     {

@@ -22,5 +22,6 @@ struct Shot
 std::vector<Shot> gridShots();
 std::vector<Shot> mainWindowShots();
 std::vector<Shot> resultWindowShots();
+std::vector<Shot> priceTableShots();
 
 } // namespace custos::screenshots
