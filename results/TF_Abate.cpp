@@ -4,6 +4,7 @@
 #include "DataModule_Custo.h"
 #include "DataSource.h"
 #include "ErrorDisplay.h"
+#include "ExportToWorkbook.h"
 #include "GridColumn.h"
 #include "GridView.h"
 #include "MessageBox.h"
@@ -81,6 +82,12 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
     m_menu->addDisabled(QStringLiteral("Ferramentas"), QStringLiteral("Calculadora"), QStringLiteral("Calculadora"));
     m_menu->addDisabled(QStringLiteral("Ferramentas"), QStringLiteral("Enviar por e-mail"), QStringLiteral("EnviarEmail"));
     m_menu->addExportMenu(this);
+    m_menu->setExcelExport([this] {
+        exportToWorkbook(this, QStringLiteral("Resultado do Abate"),
+                         {{QStringLiteral("Matéria-Prima"), m_gridCompra},
+                          {QStringLiteral("Custo-Produtos"), m_gridCustoProdutos},
+                          {QStringLiteral("Resultado-Projetado"), m_gridResultadoProjetado}});
+    });
 
     m_PageControl = new QTabWidget(this);
     m_PageControl->setObjectName(QStringLiteral("PageControl1"));

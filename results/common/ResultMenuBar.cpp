@@ -4,16 +4,6 @@
 
 namespace custos::results {
 
-namespace {
-
-ResultMenuBar::ExcelExport& installedExport()
-{
-    static ResultMenuBar::ExcelExport hook;
-    return hook;
-}
-
-} // namespace
-
 ResultMenuBar::ResultMenuBar(QWidget* parent) : QMenuBar(parent)
 {
     setObjectName(QStringLiteral("MainMenu"));
@@ -74,9 +64,9 @@ QMenu* ResultMenuBar::addDisabledSubmenu(const QString& menuCaption, const QStri
 
 void ResultMenuBar::addExportMenu(QWidget* window, std::function<void()> tabelaPrecos)
 {
-    addCommand(QStringLiteral("Exportar"), QStringLiteral("Excel"), QStringLiteral("Excel"), [window] {
-        if (const ExcelExport& hook = excelExport())
-            hook(window);
+    addCommand(QStringLiteral("Exportar"), QStringLiteral("Excel"), QStringLiteral("Excel"), [this] {
+        if (m_excelExport)
+            m_excelExport();
     });
     menu(QStringLiteral("Exportar"))->addSeparator();
     addCommand(QStringLiteral("Exportar"), QStringLiteral("Tabela de Preços"), QStringLiteral("TabelaPrecos"),
@@ -86,14 +76,9 @@ void ResultMenuBar::addExportMenu(QWidget* window, std::function<void()> tabelaP
                });
 }
 
-void ResultMenuBar::setExcelExport(ExcelExport exportHook)
+void ResultMenuBar::setExcelExport(std::function<void()> exportGrids)
 {
-    installedExport() = std::move(exportHook);
-}
-
-const ResultMenuBar::ExcelExport& ResultMenuBar::excelExport()
-{
-    return installedExport();
+    m_excelExport = std::move(exportGrids);
 }
 
 } // namespace custos::results

@@ -1,8 +1,7 @@
 #pragma once
 // The menu bar of the result windows ("Menu de Opções"): menus in the order they are first
 // named, command items, check items and items shown disabled, each found by its object name.
-// "Exportar" > "Excel" runs the workbook export installed for every result window (nothing
-// while none is installed).
+// "Exportar" > "Excel" runs the window's workbook export (nothing while the window has none).
 
 #include <QMenuBar>
 #include <functional>
@@ -26,14 +25,14 @@ public:
     // A greyed submenu holding items (check items where checkable says so).
     QMenu* addDisabledSubmenu(const QString& menuCaption, const QString& text, const QString& objectName,
                               const QList<QPair<QString, bool>>& items);
-    // "Exportar" with "Excel" (the installed export, given the window) and, after a separator,
+    // "Exportar" with "Excel" (the window's workbook export) and, after a separator,
     // "Tabela de Preços" running tabelaPrecos (nothing when empty).
     void addExportMenu(QWidget* window, std::function<void()> tabelaPrecos = {});
+    // What "Excel" runs: the workbook export of the window's grids.
+    void setExcelExport(std::function<void()> exportGrids);
 
-    // The workbook export of a result window's grids, installed once for the whole program.
-    using ExcelExport = std::function<void(QWidget* window)>;
-    static void setExcelExport(ExcelExport exportHook);
-    static const ExcelExport& excelExport();
+private:
+    std::function<void()> m_excelExport;
 };
 
 } // namespace custos::results

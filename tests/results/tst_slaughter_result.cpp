@@ -9,13 +9,17 @@
 #include "DataError.h"
 #include "DataSourceRows.h"
 #include "MessageBox.h"
+#include "SaveDialog.h"
+#include "SaveFileDialog.h"
 #include "SlaughterOpeners.h"
 #include "SlaughterDay.h"
 #include "SummaryStrip.h"
+#include "WorkbookReader.h"
 
 #include <QAbstractItemModelTester>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -191,6 +195,34 @@ private Q_SLOTS:
 
     // Criterion "M" opens the price (light yellow); a row of another criterion locks it, in
     // the locked style, before it takes the focus.
+    // "Exportar" > "Excel": the purchase, the products and the projected result, in that order,
+    // each sheet with a line per grid line, read back by an independent reader.
+    void excelExportWritesTheWindowsGridsInOrder()
+    {
+        auto w = m_day->openWindow();
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("Resultado do Abate.xlsx"));
+        QString proposed;
+        ui::ScopedSaveDialogHook dialog([&](const data::TSaveDialog& d) {
+            proposed = d.fileName();
+            return file;
+        });
+        QVERIFY(m_day->day.messages.empty());
+        w->findChild<QAction*>(QStringLiteral("Excel"))->trigger();
+        QCOMPARE(proposed, QStringLiteral("Resultado do Abate"));
+        QCOMPARE(m_day->day.messages.size(), std::size_t(1));
+        QCOMPARE(m_day->day.messages[0].text, QStringLiteral("Arquivo '%1' gerado com sucesso!").arg(file));
+        const QJsonArray sheets = test::readWorkbookSheets(file);
+        QStringList names;
+        for (const QJsonValue& sheet : sheets)
+            names << sheet.toObject().value(QStringLiteral("name")).toString();
+        QCOMPARE(names, (QStringList{"Matéria-Prima", "Custo-Produtos", "Resultado-Projetado"}));
+        // The band and caption rows, then a row per line of the grid, every group expanded.
+        const auto* products = w->findChild<GridView*>(QStringLiteral("GridCustoProdutos"));
+        QVERIFY(products->model().lineCount() > 0);
+        QVERIFY(sheets[1].toObject().value(QStringLiteral("rows")).toArray().size() > products->model().lineCount());
+    }
+
     void priceLockFollowsTheRowBeforeItTakesTheFocus()
     {
         const Variation v(m_day->db(),
