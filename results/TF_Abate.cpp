@@ -12,6 +12,7 @@
 #include "Provider.h"
 #include "Query.h"
 #include "ResultMenuBar.h"
+#include "ResultsStatements.h"
 #include "SummaryStrip.h"
 #include "TF_AbateAproveitamentoDetalhe.h"
 
@@ -21,11 +22,6 @@
 namespace custos::results {
 
 namespace {
-
-const QString kMercado = QStringLiteral(R"sql(select id_mercado "Id",
-       descricao "Descrição",
-       sigla "Sigla"
-  from velko_cst.mercado)sql");
 
 QWidget* page(const QString& objectName)
 {
@@ -43,7 +39,7 @@ session::Params& queryParams(data::ClientDataSet& dataSet)
 
 QList<QPair<QString, QString>> TF_Abate::statements()
 {
-    return {{QStringLiteral("Q_Mercado"), kMercado}};
+    return {{statements::Q_Mercado.name(), statements::Q_Mercado.text()}};
 }
 
 TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* parent)
@@ -62,7 +58,7 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
 
     m_Q_Mercado = new data::Query(&module.connection(), this);
     m_Q_Mercado->setObjectName(QStringLiteral("Q_Mercado"));
-    m_Q_Mercado->setSql(kMercado.split(QLatin1Char('\n')));
+    m_Q_Mercado->setSql(statements::Q_Mercado.text().split(QLatin1Char('\n')));
     m_DTS_Mercado = new data::DataSource(m_Q_Mercado, this);
     m_DTS_Mercado->setObjectName(QStringLiteral("DTS_Mercado"));
 

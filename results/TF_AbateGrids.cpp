@@ -8,8 +8,7 @@
 #include "GridColumn.h"
 #include "GridView.h"
 #include "PriceLock.h"
-
-#include <QVBoxLayout>
+#include "ResultGrids.h"
 
 namespace custos::results {
 
@@ -20,60 +19,7 @@ using grid::GridSummary;
 using grid::GridView;
 namespace Shared = grid::SharedStyles;
 
-namespace {
-
-const QColor kLightYellow(0xFF, 0xFF, 0x80);
-const QColor kLightCyan(0x80, 0xFF, 0xFF);
-
-enum Sums { FooterOnly, FooterAndGroups };
-
-GridView* newView(QWidget* page, const QString& objectName, data::DataSource* source)
-{
-    auto* view = new GridView(page);
-    view->setObjectName(objectName);
-    view->setSource(new grid::DataSourceRows(source, view));
-    view->setGroupRowStyle(Shared::cxStyle2());
-    view->setFooterStyle(Shared::cxStyle4());
-    view->setInactiveSelectionStyle(Shared::cxStyle20());
-    view->setFooterVisible(true);
-    view->model().setGroupFooterMode(grid::GroupTree::FooterMode::Always);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view);
-    return view;
-}
-
-GridColumn* add(GridView* view, GridBand* band, const char* field, const QString& caption, int width = 70)
-{
-    return view->addColumn(QString::fromLatin1(field), caption, band, width, QString::fromLatin1(field));
-}
-
-// A sum under column, of the column's field or of summed.
-void sum(GridView* view, GridColumn* column, const char* format, Sums where, const char* summed = "",
-         Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
-{
-    GridSummary s{column, QString::fromLatin1(summed), QString::fromLatin1(format), alignment, {}};
-    view->model().addFooterSummary(s);
-    if (where == FooterAndGroups)
-        view->model().addGroupSummary(s);
-}
-
-void groupBy(GridView* view, const char* field, const QString& caption)
-{
-    GridColumn* column = add(view, nullptr, field, caption);
-    column->setVisible(false);
-    view->model().groupBy(column);
-}
-
-void setSorting(GridView* view, std::initializer_list<const char*> fields)
-{
-    QList<grid::GridModel::SortField> sorting;
-    for (const char* f : fields)
-        sorting.append({QString::fromLatin1(f), Qt::AscendingOrder});
-    view->model().setSorting(sorting);
-}
-
-} // namespace
+using namespace grids;
 
 void TF_Abate::buildCompra(QWidget* page)
 {

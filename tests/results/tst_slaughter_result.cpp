@@ -9,7 +9,7 @@
 #include "DataError.h"
 #include "DataSourceRows.h"
 #include "MessageBox.h"
-#include "SlaughterOpeners.h"
+#include "ResultOpeners.h"
 #include "SlaughterDay.h"
 #include "SummaryStrip.h"
 

@@ -15,6 +15,7 @@
 #include "Dialect.h"
 #include "Provider.h"
 #include "Query.h"
+#include "ResultsStatements.h"
 #include "SessionStatements.h"
 #include "TestDatabase.h"
 
@@ -142,6 +143,7 @@ private Q_SLOTS:
         addConstants("session", custos::session::statements::list());
         addConstants("dayproc", custos::dayproc::statements::list());
         addConstants("app", custos::app::statements::list());
+        addConstants("results", custos::results::statements::list());
     }
     void statement()
     {
