@@ -255,6 +255,59 @@ private Q_SLOTS:
         QVERIFY(near(mp.fieldByName(QStringLiteral("PRECO")).asFloat(), stored.toDouble()));
     }
 
+    // Restoring saves every product price at once and reads the results once, leaving the
+    // prices the generation computed; the user's filter is cleared first.
+    void restoreSavesEveryPriceOnce()
+    {
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original + 1.5"));
+        auto w = openFamily(kLinguicas);
+        auto* view = child<GridView>(*w, "GridCustoProdutos");
+        view->model().setColumnFilter(view->column(QStringLiteral("CODIGO_PRODUTO")), {QStringLiteral("none")});
+        const ui::ScopedMessageHook yes([](ui::MessageType, ui::MessageButtons, const QString&) {
+            return ui::MessageResult::Yes;
+        });
+        child<QAction>(*w, "RestaurarPrecoMedioOriginal")->trigger();
+        QVERIFY(!view->model().hasUserFilter());
+        QCOMPARE(cds("CDS_Resultado_DT").changeCount(), 0);
+        QCOMPARE(scalar(QStringLiteral("select count(*) from velko_cst.industrial_preco p join velko_cst.industrial_produto i"
+                                       " on i.id_industrial_preco = p.id_industrial_preco"
+                                       " where i.id_familia = 40 and p.preco is distinct from p.preco_original")),
+                 QStringLiteral("0"));
+        checkFooters(*view, "CDS_Resultado_DT");
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original"));
+    }
+
+    void closedDayOrOperatorLocksEveryPrice_data()
+    {
+        QTest::addColumn<bool>("operador");
+        QTest::newRow("closed day") << false;
+        QTest::newRow("operator") << true;
+    }
+
+    void closedDayOrOperatorLocksEveryPrice()
+    {
+        QFETCH(bool, operador);
+        std::unique_ptr<Variation> closed;
+        if (!operador)
+            closed = std::make_unique<Variation>(
+                m_day->db(), QStringLiteral("UPDATE velko_cst.industrial SET data_fechamento = '2024-03-16' WHERE data = '2024-03-15'"),
+                QStringLiteral("UPDATE velko_cst.industrial SET data_fechamento = NULL WHERE data = '2024-03-15'"));
+        m_day->menu->user_operador = operador;
+        m_day->reload();
+        {
+            auto w = openFamily(kLinguicas);
+            auto* view = child<GridView>(*w, "GridMateriaPrima");
+            QVERIFY(cds("CDS_MateriaPrima_DT").locate(QStringLiteral("CODIGO_PRODUTO"), QStringLiteral("5002")));
+            QVERIFY(view->focusSourceRow(cds("CDS_MateriaPrima_DT").recNo() - 1));
+            view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
+            QVERIFY(!view->startEditing());
+            QVERIFY(cds("CDS_Resultado_DT").isReadOnly());
+        }
+        m_day->menu->user_operador = false;
+        closed.reset();
+        m_day->reload();
+    }
+
     void detailsNeedTheProductCostTab()
     {
         auto w = openFamily(kLinguicas);
