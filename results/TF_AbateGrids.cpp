@@ -63,37 +63,6 @@ void TF_Abate::buildCompra(QWidget* page)
     add(v, nullptr, "CUSTO_KG", QStringLiteral("/ KG"), 70);
 }
 
-// The bands "Produto", "Produção" and "Receita" the two product views share.
-void TF_Abate::addProductBands(GridView* v, bool originalColumn)
-{
-    GridBand* produto = v->addBand(QStringLiteral("Produto"), QStringLiteral("BandProduto"));
-    produto->setFixed(GridBand::Fixed::Left);
-    add(v, produto, "CODIGO_PRODUTO", QStringLiteral("Código"), 55);
-    add(v, produto, "DESCRICAO_PRODUTO", QStringLiteral("Produto"), 190);
-
-    GridBand* producao = v->addBand(QStringLiteral("Produção"), QStringLiteral("BandProducao"));
-    sum(v, add(v, producao, "CAIXAS", QStringLiteral("Caixas"), 55), "#,0", FooterOnly);
-    sum(v, add(v, producao, "PECAS", QStringLiteral("Peças"), 55), "#,0", FooterOnly);
-    sum(v, add(v, producao, "PESO", QStringLiteral("Peso"), 80), "#,0.000", FooterOnly);
-    GridColumn* mercado = add(v, producao, "ID_MERCADO", QStringLiteral("Merc"), 40);
-    mercado->setLookup(new grid::DataSourceRows(m_DTS_Mercado, v), QStringLiteral("Id"), QStringLiteral("Sigla"));
-    add(v, producao, "ID_CONTRATO", QStringLiteral("OV"), 50);
-
-    GridBand* receita = v->addBand(QStringLiteral("Receita"), QStringLiteral("BandReceita"));
-    receita->setHeaderStyle(Shared::cxStyle7());
-    add(v, receita, "CIFRA", QStringLiteral("$"), 25)->setCanFocus(false);
-    add(v, receita, "PRECO", QStringLiteral("Preço"), 60);
-    if (originalColumn) {
-        GridColumn* original = add(v, receita, "PRECO_ORIGINAL", QStringLiteral("Original"), 60);
-        original->setVisible(false);
-        original->setContentStyle(Shared::cxStyle6());
-        original->setHeaderStyle(Shared::cxStyle6());
-    }
-    add(v, receita, "CRITERIO_RECEITA", QStringLiteral("&"), 20);
-    add(v, receita, "PRECO_UNITARIO", QStringLiteral("Unitário"), 60);
-    sum(v, add(v, receita, "PRECO_TOTAL", QStringLiteral("Receita"), 80), "#,0.00", FooterAndGroups);
-}
-
 // Options, grouping and sorting the two product views share; every column but the price is
 // read-only (the price lock decides for the price).
 void TF_Abate::configureProductView(GridView* v)
@@ -112,7 +81,7 @@ void TF_Abate::buildCustoProdutos(QWidget* page)
 {
     GridView* v = newView(page, QStringLiteral("GridCustoProdutos"), &m_module.dataSource(QStringLiteral("DTS_AbateProduto")));
     m_gridCustoProdutos = v;
-    addProductBands(v, true);
+    addProductBands(v, m_DTS_Mercado, true, FooterOnly);
 
     GridBand* custo = v->addBand(QStringLiteral("Custo Produção"), QStringLiteral("BandCustoProducao"));
     custo->setHeaderStyle(Shared::cxStyle6());
@@ -196,7 +165,7 @@ void TF_Abate::buildResultadoProjetado(QWidget* page)
     GridView* v = newView(page, QStringLiteral("GridResultadoProjetado"),
                           &m_module.dataSource(QStringLiteral("DTS_AbateProduto")));
     m_gridResultadoProjetado = v;
-    addProductBands(v, false);
+    addProductBands(v, m_DTS_Mercado, false, FooterOnly);
     struct Cost
     {
         const char* caption;

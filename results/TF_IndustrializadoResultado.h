@@ -88,7 +88,6 @@ private:
     void buildCustoProdutos(QWidget* page);
     void buildCondenacoes(QWidget* page);
     void buildResultadoProjetado(QWidget* page);
-    void addProductBands(grid::GridView* view, bool originalColumn);
     void configureProductView(grid::GridView* view, bool processVisible);
     void reopen(data::ClientDataSet& dataSet, double unit, const QDate& day);
     void showProjectedResult();

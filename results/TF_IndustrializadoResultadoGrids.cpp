@@ -85,37 +85,6 @@ void TF_IndustrializadoResultado::buildInsumos(QWidget* page, const QString& obj
     readOnlyBut(v, QString());
 }
 
-// The bands "Produto", "Produção" and "Receita" the two product views share.
-void TF_IndustrializadoResultado::addProductBands(GridView* v, bool originalColumn)
-{
-    GridBand* produto = v->addBand(QStringLiteral("Produto"), QStringLiteral("BandProduto"));
-    produto->setFixed(GridBand::Fixed::Left);
-    add(v, produto, "CODIGO_PRODUTO", QStringLiteral("Código"), 55);
-    add(v, produto, "DESCRICAO_PRODUTO", QStringLiteral("Produto"), 190);
-
-    GridBand* producao = v->addBand(QStringLiteral("Produção"), QStringLiteral("BandProducao"));
-    sum(v, add(v, producao, "CAIXAS", QStringLiteral("Caixas"), 55), "#,0", FooterAndGroups);
-    sum(v, add(v, producao, "PECAS", QStringLiteral("Peças"), 55), "#,0", FooterAndGroups);
-    sum(v, add(v, producao, "PESO", QStringLiteral("Peso"), 80), "#,0.000", FooterAndGroups);
-    GridColumn* mercado = add(v, producao, "ID_MERCADO", QStringLiteral("Merc"), 40);
-    mercado->setLookup(new grid::DataSourceRows(m_DTS_Mercado, v), QStringLiteral("Id"), QStringLiteral("Sigla"));
-    add(v, producao, "ID_CONTRATO", QStringLiteral("OV"), 50);
-
-    GridBand* receita = v->addBand(QStringLiteral("Receita"), QStringLiteral("BandReceita"));
-    receita->setHeaderStyle(Shared::cxStyle7());
-    add(v, receita, "CIFRA", QStringLiteral("$"), 25)->setCanFocus(false);
-    add(v, receita, "PRECO", QStringLiteral("Preço"), 60);
-    if (originalColumn) {
-        GridColumn* original = add(v, receita, "PRECO_ORIGINAL", QStringLiteral("Original"), 60);
-        original->setVisible(false);
-        original->setContentStyle(Shared::cxStyle6());
-        original->setHeaderStyle(Shared::cxStyle6());
-    }
-    add(v, receita, "CRITERIO_RECEITA", QStringLiteral("&"), 20);
-    add(v, receita, "PRECO_UNITARIO", QStringLiteral("Unitário"), 60);
-    sum(v, add(v, receita, "PRECO_TOTAL", QStringLiteral("Receita"), 80), "#,0.00", FooterAndGroups);
-}
-
 // Grouping levels as the window opens (production line, production order, process; the
 // product group joins as the third level for process type "T"), sorting and the options the
 // two product views share.
@@ -139,7 +108,7 @@ void TF_IndustrializadoResultado::buildCustoProdutos(QWidget* page)
 {
     GridView* v = newView(page, QStringLiteral("GridCustoProdutos"), &m_module.dataSource(QStringLiteral("DTS_Resultado_DT")));
     m_gridCustoProdutos = v;
-    addProductBands(v, true);
+    addProductBands(v, m_DTS_Mercado, true, FooterAndGroups);
 
     GridBand* custo = v->addBand(QStringLiteral("Custo Produção"), QStringLiteral("BandCustoProducao"));
     custo->setHeaderStyle(Shared::cxStyle6());
@@ -230,7 +199,7 @@ void TF_IndustrializadoResultado::buildResultadoProjetado(QWidget* page)
                           &m_module.dataSource(QStringLiteral("DTS_Resultado_DT")));
     m_gridResultadoProjetado = v;
     v->model().setGroupFooterMode(grid::GroupTree::FooterMode::Hidden);
-    addProductBands(v, false);
+    addProductBands(v, m_DTS_Mercado, false, FooterAndGroups);
     struct Cost
     {
         const char* caption;

@@ -41,5 +41,10 @@ void sum(grid::GridView* view, grid::GridColumn* column, const char* format, Sum
 grid::GridColumn* groupBy(grid::GridView* view, const char* field, const QString& caption,
                           Qt::SortOrder order = Qt::AscendingOrder);
 void setSorting(grid::GridView* view, std::initializer_list<const char*> fields);
+// The bands "Produto" (fixed left), "Produção" (boxes, pieces and weight summed where
+// production says, the market shown by its abbreviation from markets, the sales order) and
+// "Receita" (the price, with the hidden "Original" when originalColumn, the criterion, the unit
+// price and the revenue) of a product view.
+void addProductBands(grid::GridView* view, data::DataSource* markets, bool originalColumn, Sums production);
 
 } // namespace custos::results::grids
