@@ -140,6 +140,44 @@ private Q_SLOTS:
         QCOMPARE(child<GridView>(*w, "GridMateriaPrima")->model().grouping().first().order, Qt::DescendingOrder);
     }
 
+    // Twelve processes: tabs for the first ten in process sequence; selecting a tab reads
+    // every grid for its process.
+    void moreThanTenProcessesShowTheFirstTenAndATabSelectsItsProcess()
+    {
+        const Variation processes(
+            m_day->db(),
+            QStringLiteral("INSERT INTO velko_pcp.processo SELECT g, 110, 'Etapa ' || g, 413 - g, 1"
+                           " FROM generate_series(401, 411) g"),
+            QStringLiteral("DELETE FROM velko_pcp.processo WHERE id_processo BETWEEN 401 AND 411"));
+        const Variation products(
+            m_day->db(),
+            QStringLiteral("INSERT INTO velko_cst.industrial_produto (id_industrial, id_ordem_producao, id_linha_producao,"
+                           " id_familia, id_processo, sequencial_produto, id_mercado, id_contrato, id_industrial_preco,"
+                           " caixas, pecas, peso, peso_mp, rendimento, rendimento_padrao, valor_materia_prima, valor_insumo,"
+                           " valor_mod, valor_cif, valor_embalagem, valor_elaboracao, gerar_resultado_custo)"
+                           " SELECT id_industrial, id_ordem_producao, id_linha_producao, id_familia, g, sequencial_produto,"
+                           " id_mercado, id_contrato, id_industrial_preco, caixas, pecas, peso + g - 400, peso_mp, rendimento,"
+                           " rendimento_padrao, valor_materia_prima, valor_insumo, valor_mod, valor_cif, valor_embalagem,"
+                           " valor_elaboracao, gerar_resultado_custo"
+                           " FROM velko_cst.industrial_produto, generate_series(401, 411) g WHERE id_processo = 400"),
+            QStringLiteral("DELETE FROM velko_cst.industrial_produto WHERE id_processo BETWEEN 401 AND 411"));
+        auto w = openFamily(kLinguicas);
+        QCOMPARE(w->processTabIds(), (QList<double>{400, 411, 410, 409, 408, 407, 406, 405, 404, 403}));
+        auto* tabs = child<QTabBar>(*w, "TabControlProcessos");
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Etapa 411"));
+        QCOMPARE(tabs->currentIndex(), 0);
+
+        tabs->setCurrentIndex(1);
+        QVERIFY(m_day->day.messages.empty());
+        QCOMPARE(module().query(QStringLiteral("Q_ProcessosProducaoFamilia")).fieldByName(QStringLiteral("ID_PROCESSO")).asFloat(),
+                 411.0);
+        const session::Result rows = m_day->serverRows("CDS_Resultado_DT");
+        QVERIFY(rows.rowCount() > 0);
+        QCOMPARE(cds("CDS_Resultado_DT").fieldByName(QStringLiteral("PROCESSO")).asString(), QStringLiteral("2 - Etapa 411"));
+        checkFooters(*child<GridView>(*w, "GridCustoProdutos"), "CDS_Resultado_DT");
+        QVERIFY(near(sumOf(rows, QStringLiteral("PESO")), 95 + 11));
+    }
+
     // A family whose production has no process: no tabs, every process read (0), the
     // projected result shown; on a line of type "T" the products are grouped by product
     // group under their process.
