@@ -263,6 +263,29 @@ private Q_SLOTS:
         m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco_mp SET preco = preco_original"));
     }
 
+    // A raw-material price the database refuses is reported with its message and stays in the
+    // grid marked as not saved.
+    void refusedRawMaterialPriceIsReportedAndKeptVisible()
+    {
+        auto w = openFamily(kLinguicas);
+        auto* view = child<GridView>(*w, "GridMateriaPrima");
+        data::ClientDataSet& mp = cds("CDS_MateriaPrima_DT");
+        QVERIFY(mp.locate(QStringLiteral("CODIGO_PRODUTO"), QStringLiteral("5002")));
+        const int row = mp.recNo() - 1;
+        const int price = mp.fieldByName(QStringLiteral("PRECO")).index();
+        const QString stored = storedMpPrice("5002");
+        QVERIFY(view->focusSourceRow(row));
+        view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
+        typeIntoCell(view, QStringLiteral("1000000000000000"));
+        QTest::keyClick(view->cellEditor(), Qt::Key_Return);
+        QCOMPARE(m_day->day.messages.size(), std::size_t(1));
+        QCOMPARE(m_day->day.messages[0].type, ui::MessageType::Error);
+        QVERIFY2(m_day->day.messages[0].text.contains(QLatin1String("numeric field overflow")),
+                 qPrintable(m_day->day.messages[0].text));
+        QVERIFY(view->source()->isPendingValue(row, price));
+        QCOMPARE(storedMpPrice("5002"), stored);
+    }
+
     // Without weighted-average raw material "Obter CMP" says so and changes nothing; with it,
     // the package rewrites the family's prices and the window shows them.
     void obterCmp()
