@@ -3,7 +3,7 @@
 #include "DataModule_Custo.h"
 #include "ErrorDisplay.h"
 #include "Global_Library.h"
-#include "SlaughterOpeners.h"
+#include "ResultOpeners.h"
 #include "TF_LogCusto.h"
 #include "TF_Menu.h"
 #include "TF_login.h"
@@ -22,7 +22,7 @@ int runCustos(const QString& programFolder)
     data::TDataModule_Custo DataModule_Custo(Global_Library.connection());
     auto F_login = std::make_unique<TF_login>(Global_Library, F_Menu);
     dayproc::TF_LogCusto F_LogCusto(DataModule_Custo.dataSource(QStringLiteral("DTS_LogCusto")), &F_Menu);
-    F_Menu.setResultWindowOpeners({results::openAbateBovinos, results::openAbateSuinos, {}, {}});
+    F_Menu.setResultWindowOpeners({results::openAbateBovinos, results::openAbateSuinos, results::openIndustrializadoResultado, {}});
 
     try {
         F_login->loadSettings(QDir(programFolder).filePath(QStringLiteral("velko.ini")));

@@ -14,6 +14,7 @@
 #include "Provider.h"
 #include "Query.h"
 #include "ResultMenuBar.h"
+#include "ResultsStatements.h"
 #include "SummaryStrip.h"
 #include "TF_AbateAproveitamentoDetalhe.h"
 
@@ -66,21 +67,9 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
                        QStringLiteral("RestaurarPrecoMedioOriginal"), [this] { RestaurarPrecoMedioOriginal(); });
     m_menu->addCommand(QStringLiteral("Exibir"), QStringLiteral("Detalhes do Aproveitamento..."),
                        QStringLiteral("DetalhesAproveitamento"), [this] { DetalhesAproveitamento(); });
-    m_PrecoMedioOriginal = m_menu->addCheck(QStringLiteral("Exibir"), QStringLiteral("Preço Médio Original"),
-                                            QStringLiteral("PrecoMedioOriginal"), false,
-                                            [this](bool on) { PrecoMedioOriginal(on); });
-    m_menu->addDisabled(QStringLiteral("Exibir"), QStringLiteral("Resumo"), QStringLiteral("Resumo"));
-    m_RecalcularAutomaticamente = m_menu->addCheck(
-        QStringLiteral("Exibir"), QStringLiteral("Recalcular Automaticamente"), QStringLiteral("RecalcularAutomaticamente"),
-        module.autoRefresh(), [this](bool on) { RecalcularAutomaticamente(on); });
-    m_menu->addDisabledSubmenu(QStringLiteral("Exibir"), QStringLiteral("Grupos"), QStringLiteral("Grupos"),
-                               {{QStringLiteral("Produção"), true},
-                                {QStringLiteral("Receita"), true},
-                                {QStringLiteral("Custo Produção"), false},
-                                {QStringLiteral("Impostos"), false},
-                                {QStringLiteral("Despesas"), false}});
-    m_menu->addDisabled(QStringLiteral("Ferramentas"), QStringLiteral("Calculadora"), QStringLiteral("Calculadora"));
-    m_menu->addDisabled(QStringLiteral("Ferramentas"), QStringLiteral("Enviar por e-mail"), QStringLiteral("EnviarEmail"));
+    m_PrecoMedioOriginal = m_menu->addPriceViewItems([this](bool on) { PrecoMedioOriginal(on); });
+    m_RecalcularAutomaticamente =
+        m_menu->addRecalculationItems(module.autoRefresh(), [this](bool on) { RecalcularAutomaticamente(on); });
     m_menu->addExportMenu(this);
     m_menu->setExcelExport([this] {
         exportToWorkbook(this, QStringLiteral("Resultado do Abate"),

@@ -73,7 +73,6 @@ private:
     void buildCustoProdutos(QWidget* page);
     void buildCondenacoes(QWidget* page);
     void buildResultadoProjetado(QWidget* page);
-    void addProductBands(grid::GridView* view, bool restorationBand);
     void configureProductView(grid::GridView* view);
     void applyPriceLocks(const QString& criterion);
     void applyOffalCriterion();

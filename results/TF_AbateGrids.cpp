@@ -8,8 +8,7 @@
 #include "GridColumn.h"
 #include "GridView.h"
 #include "PriceLock.h"
-
-#include <QVBoxLayout>
+#include "ResultGrids.h"
 
 namespace custos::results {
 
@@ -20,60 +19,7 @@ using grid::GridSummary;
 using grid::GridView;
 namespace Shared = grid::SharedStyles;
 
-namespace {
-
-const QColor kLightYellow(0xFF, 0xFF, 0x80);
-const QColor kLightCyan(0x80, 0xFF, 0xFF);
-
-enum Sums { FooterOnly, FooterAndGroups };
-
-GridView* newView(QWidget* page, const QString& objectName, data::DataSource* source)
-{
-    auto* view = new GridView(page);
-    view->setObjectName(objectName);
-    view->setSource(new grid::DataSourceRows(source, view));
-    view->setGroupRowStyle(Shared::cxStyle2());
-    view->setFooterStyle(Shared::cxStyle4());
-    view->setInactiveSelectionStyle(Shared::cxStyle20());
-    view->setFooterVisible(true);
-    view->model().setGroupFooterMode(grid::GroupTree::FooterMode::Always);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view);
-    return view;
-}
-
-GridColumn* add(GridView* view, GridBand* band, const char* field, const QString& caption, int width = 70)
-{
-    return view->addColumn(QString::fromLatin1(field), caption, band, width, QString::fromLatin1(field));
-}
-
-// A sum under column, of the column's field or of summed.
-void sum(GridView* view, GridColumn* column, const char* format, Sums where, const char* summed = "",
-         Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
-{
-    GridSummary s{column, QString::fromLatin1(summed), QString::fromLatin1(format), alignment, {}};
-    view->model().addFooterSummary(s);
-    if (where == FooterAndGroups)
-        view->model().addGroupSummary(s);
-}
-
-void groupBy(GridView* view, const char* field, const QString& caption)
-{
-    GridColumn* column = add(view, nullptr, field, caption);
-    column->setVisible(false);
-    view->model().groupBy(column);
-}
-
-void setSorting(GridView* view, std::initializer_list<const char*> fields)
-{
-    QList<grid::GridModel::SortField> sorting;
-    for (const char* f : fields)
-        sorting.append({QString::fromLatin1(f), Qt::AscendingOrder});
-    view->model().setSorting(sorting);
-}
-
-} // namespace
+using namespace grids;
 
 void TF_Abate::buildCompra(QWidget* page)
 {
@@ -117,37 +63,6 @@ void TF_Abate::buildCompra(QWidget* page)
     add(v, nullptr, "CUSTO_KG", QStringLiteral("/ KG"), 70);
 }
 
-// The bands "Produto", "Produção" and "Receita" the two product views share.
-void TF_Abate::addProductBands(GridView* v, bool originalColumn)
-{
-    GridBand* produto = v->addBand(QStringLiteral("Produto"), QStringLiteral("BandProduto"));
-    produto->setFixed(GridBand::Fixed::Left);
-    add(v, produto, "CODIGO_PRODUTO", QStringLiteral("Código"), 55);
-    add(v, produto, "DESCRICAO_PRODUTO", QStringLiteral("Produto"), 190);
-
-    GridBand* producao = v->addBand(QStringLiteral("Produção"), QStringLiteral("BandProducao"));
-    sum(v, add(v, producao, "CAIXAS", QStringLiteral("Caixas"), 55), "#,0", FooterOnly);
-    sum(v, add(v, producao, "PECAS", QStringLiteral("Peças"), 55), "#,0", FooterOnly);
-    sum(v, add(v, producao, "PESO", QStringLiteral("Peso"), 80), "#,0.000", FooterOnly);
-    GridColumn* mercado = add(v, producao, "ID_MERCADO", QStringLiteral("Merc"), 40);
-    mercado->setLookup(new grid::DataSourceRows(m_DTS_Mercado, v), QStringLiteral("Id"), QStringLiteral("Sigla"));
-    add(v, producao, "ID_CONTRATO", QStringLiteral("OV"), 50);
-
-    GridBand* receita = v->addBand(QStringLiteral("Receita"), QStringLiteral("BandReceita"));
-    receita->setHeaderStyle(Shared::cxStyle7());
-    add(v, receita, "CIFRA", QStringLiteral("$"), 25)->setCanFocus(false);
-    add(v, receita, "PRECO", QStringLiteral("Preço"), 60);
-    if (originalColumn) {
-        GridColumn* original = add(v, receita, "PRECO_ORIGINAL", QStringLiteral("Original"), 60);
-        original->setVisible(false);
-        original->setContentStyle(Shared::cxStyle6());
-        original->setHeaderStyle(Shared::cxStyle6());
-    }
-    add(v, receita, "CRITERIO_RECEITA", QStringLiteral("&"), 20);
-    add(v, receita, "PRECO_UNITARIO", QStringLiteral("Unitário"), 60);
-    sum(v, add(v, receita, "PRECO_TOTAL", QStringLiteral("Receita"), 80), "#,0.00", FooterAndGroups);
-}
-
 // Options, grouping and sorting the two product views share; every column but the price is
 // read-only (the price lock decides for the price).
 void TF_Abate::configureProductView(GridView* v)
@@ -166,7 +81,7 @@ void TF_Abate::buildCustoProdutos(QWidget* page)
 {
     GridView* v = newView(page, QStringLiteral("GridCustoProdutos"), &m_module.dataSource(QStringLiteral("DTS_AbateProduto")));
     m_gridCustoProdutos = v;
-    addProductBands(v, true);
+    addProductBands(v, m_DTS_Mercado, true, FooterOnly);
 
     GridBand* custo = v->addBand(QStringLiteral("Custo Produção"), QStringLiteral("BandCustoProducao"));
     custo->setHeaderStyle(Shared::cxStyle6());
@@ -250,7 +165,7 @@ void TF_Abate::buildResultadoProjetado(QWidget* page)
     GridView* v = newView(page, QStringLiteral("GridResultadoProjetado"),
                           &m_module.dataSource(QStringLiteral("DTS_AbateProduto")));
     m_gridResultadoProjetado = v;
-    addProductBands(v, false);
+    addProductBands(v, m_DTS_Mercado, false, FooterOnly);
     struct Cost
     {
         const char* caption;

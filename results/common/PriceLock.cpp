@@ -7,9 +7,9 @@
 namespace custos::results {
 
 PriceLock::PriceLock(grid::GridView* view, const QString& priceField, const QString& criterionField,
-                     const QString& editableCriterion)
+                     const QString& criterion, Match match)
     : QObject(view), m_view(view), m_priceField(priceField), m_criterionField(criterionField),
-      m_editableCriterion(editableCriterion)
+      m_criterion(criterion), m_match(match)
 {
     connect(view, &grid::GridView::rowAboutToReceiveFocus, this, &PriceLock::apply);
 }
@@ -28,7 +28,7 @@ void PriceLock::applyCriterion(const QString& criterion)
     grid::GridColumn* column = m_view ? m_view->column(m_priceField) : nullptr;
     if (!column)
         return;
-    m_editable = criterion == m_editableCriterion;
+    m_editable = (criterion == m_criterion) == (m_match == Match::Unlocks);
     const grid::GridStyle shared = grid::SharedStyles::cxStyle7();
     grid::GridStyle style = m_editable ? grid::GridStyle::colours(QColor(0xFF, 0xFF, 0x80), Qt::black) : shared;
     style.fontFamily = shared.fontFamily;

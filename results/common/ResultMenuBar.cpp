@@ -62,6 +62,29 @@ QMenu* ResultMenuBar::addDisabledSubmenu(const QString& menuCaption, const QStri
     return sub;
 }
 
+QAction* ResultMenuBar::addPriceViewItems(std::function<void(bool)> priceView)
+{
+    QAction* check = addCheck(QStringLiteral("Exibir"), QStringLiteral("Preço Médio Original"),
+                              QStringLiteral("PrecoMedioOriginal"), false, std::move(priceView));
+    addDisabled(QStringLiteral("Exibir"), QStringLiteral("Resumo"), QStringLiteral("Resumo"));
+    return check;
+}
+
+QAction* ResultMenuBar::addRecalculationItems(bool checked, std::function<void(bool)> recalculation)
+{
+    QAction* check = addCheck(QStringLiteral("Exibir"), QStringLiteral("Recalcular Automaticamente"),
+                              QStringLiteral("RecalcularAutomaticamente"), checked, std::move(recalculation));
+    addDisabledSubmenu(QStringLiteral("Exibir"), QStringLiteral("Grupos"), QStringLiteral("Grupos"),
+                       {{QStringLiteral("Produção"), true},
+                        {QStringLiteral("Receita"), true},
+                        {QStringLiteral("Custo Produção"), false},
+                        {QStringLiteral("Impostos"), false},
+                        {QStringLiteral("Despesas"), false}});
+    addDisabled(QStringLiteral("Ferramentas"), QStringLiteral("Calculadora"), QStringLiteral("Calculadora"));
+    addDisabled(QStringLiteral("Ferramentas"), QStringLiteral("Enviar por e-mail"), QStringLiteral("EnviarEmail"));
+    return check;
+}
+
 void ResultMenuBar::addExportMenu(QWidget* window, std::function<void()> tabelaPrecos)
 {
     addCommand(QStringLiteral("Exportar"), QStringLiteral("Excel"), QStringLiteral("Excel"), [this] {

@@ -25,6 +25,13 @@ public:
     // A greyed submenu holding items (check items where checkable says so).
     QMenu* addDisabledSubmenu(const QString& menuCaption, const QString& text, const QString& objectName,
                               const QList<QPair<QString, bool>>& items);
+    // "Exibir" > "Preço Médio Original" (a check item, off, running priceView) and the greyed
+    // "Resumo"; returns the check item.
+    QAction* addPriceViewItems(std::function<void(bool)> priceView);
+    // "Exibir" > "Recalcular Automaticamente" (a check item in the state given, running
+    // recalculation), the greyed "Grupos" and the greyed "Ferramentas" items; returns the
+    // check item.
+    QAction* addRecalculationItems(bool checked, std::function<void(bool)> recalculation);
     // "Exportar" with "Excel" (the window's workbook export) and, after a separator,
     // "Tabela de Preços" running tabelaPrecos (nothing when empty).
     void addExportMenu(QWidget* window, std::function<void()> tabelaPrecos = {});

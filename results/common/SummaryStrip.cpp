@@ -56,8 +56,8 @@ SummaryStrip::SummaryStrip(data::DataSource* values, data::DataSource* currency,
     grid->setVerticalSpacing(1);
     grid->addWidget(currencyBox(currency), 0, 0, 4, 1);
 
-    auto bound = [this, values](const QString& aggregate) {
-        auto* label = new ui::DBLabel(values, aggregate);
+    auto bound = [this](data::DataSource* source, const QString& aggregate) {
+        auto* label = new ui::DBLabel(source, aggregate);
         label->setObjectName(aggregate);
         label->setMargin(2);
         m_labels << label;
@@ -75,7 +75,7 @@ SummaryStrip::SummaryStrip(data::DataSource* values, data::DataSource* currency,
         }
         grid->addWidget(textCell(c.caption, kCaption, Qt::black, true), 1, col);
         Cells cells;
-        cells.total = bound(c.total);
+        cells.total = bound(c.totalSource ? c.totalSource : values, c.total);
         cells.totalCell = new QWidget;
         auto* totalLayout = new QHBoxLayout(cells.totalCell);
         totalLayout->setContentsMargins(0, 0, 0, 0);
@@ -83,7 +83,7 @@ SummaryStrip::SummaryStrip(data::DataSource* values, data::DataSource* currency,
         paintCell(cells.totalCell, Qt::white);
         grid->addWidget(cells.totalCell, 2, col);
 
-        cells.perKg = bound(c.perKg);
+        cells.perKg = bound(values, c.perKg);
         cells.perKgUnit = new QLabel(QStringLiteral("/ Kg"));
         cells.perKgCell = new QWidget;
         auto* perKgLayout = new QHBoxLayout(cells.perKgCell);
@@ -98,7 +98,8 @@ SummaryStrip::SummaryStrip(data::DataSource* values, data::DataSource* currency,
     if (firstCost >= 0)
         grid->addWidget(textCell(QStringLiteral("Custo de Produção"), kDarkBlue, Qt::white, true), 0, firstCost, 1,
                         lastCost - firstCost + 1);
-    ui::DBLabel* percentLabel = bound(percent);
+    ui::DBLabel* percentLabel = bound(values, percent);
+    m_percent = percentLabel;
     percentLabel->setAlignment(Qt::AlignCenter);
     paintCell(percentLabel, kBlue, Qt::white, true);
     grid->addWidget(percentLabel, 2, 2 + int(columns.size()));
@@ -152,6 +153,16 @@ void SummaryStrip::setColumnBlank(const QString& total, bool blank)
 bool SummaryStrip::isColumnBlank(const QString& total) const
 {
     return m_cells.value(total).blank;
+}
+
+void SummaryStrip::setPercentVisible(bool visible)
+{
+    m_percent->setVisible(visible);
+}
+
+bool SummaryStrip::isPercentVisible() const
+{
+    return !m_percent->isHidden();
 }
 
 void SummaryStrip::setDisplaySuspended(bool suspended)

@@ -30,6 +30,7 @@ struct SummaryColumn
     QString total;            // aggregate of the total
     QString perKg;            // aggregate of the value per kilogram
     bool productionCost = false; // under the header "Custo de Produção"
+    data::DataSource* totalSource = nullptr; // the total's source; none: the strip's values
 };
 
 class SummaryStrip : public QFrame
@@ -46,6 +47,8 @@ public:
     // the "/ Kg" label are hidden.
     void setColumnBlank(const QString& total, bool blank);
     bool isColumnBlank(const QString& total) const;
+    void setPercentVisible(bool visible);
+    bool isPercentVisible() const;
     void setDisplaySuspended(bool suspended);
 
 private:
@@ -62,6 +65,7 @@ private:
 
     QHash<QString, Cells> m_cells; // by the total's aggregate
     QList<ui::DBLabel*> m_labels;
+    ui::DBLabel* m_percent = nullptr;
 };
 
 } // namespace custos::results

@@ -1,8 +1,9 @@
-#include "SlaughterOpeners.h"
+#include "ResultOpeners.h"
 
 #include "DataError.h"
 #include "DataModule_Custo.h"
 #include "TF_Abate.h"
+#include "TF_IndustrializadoResultado.h"
 
 #include <QLocale>
 #include <memory>
@@ -19,13 +20,17 @@ data::TDataModule_Custo& runningModule()
     return *module;
 }
 
+QString withDay(const QString& caption, const QDate& day)
+{
+    return caption + QStringLiteral(" - ") + QLocale().toString(day, QLocale::ShortFormat);
+}
+
 } // namespace
 
 void openAbateBovinos(QWidget* owner, const QDate& day)
 {
     auto window = std::make_unique<TF_Abate>(runningModule(), day, owner);
-    window->setWindowTitle(window->windowTitle() + QStringLiteral(" - ")
-                           + QLocale().toString(day, QLocale::ShortFormat));
+    window->setWindowTitle(withDay(window->windowTitle(), day));
     window->showBovinos();
 }
 
@@ -33,6 +38,13 @@ void openAbateSuinos(QWidget* owner, const QDate& day)
 {
     auto window = std::make_unique<TF_Abate>(runningModule(), day, owner);
     window->showSuinos();
+}
+
+void openIndustrializadoResultado(QWidget* owner, const QDate& day)
+{
+    auto window = std::make_unique<TF_IndustrializadoResultado>(runningModule(), day, owner);
+    window->setWindowTitle(withDay(window->windowTitle(), day));
+    window->exec();
 }
 
 } // namespace custos::results

@@ -1,0 +1,135 @@
+#pragma once
+// The industrialized result window F_IndustrializadoResultado, "Resultado da Produção": for the
+// family result the main window positioned in CDS_Resultado, what the production consumed
+// (tabs "Matéria-Prima", "Outros Insumos"), what it yielded and cost ("Custo Produtos"),
+// condemnations, the projected result and production still in process, one production process
+// at a time (up to ten process tabs over Q_ProcessosProducaoFamilia), under the family's name
+// and a summary strip. The analyst reprices a product whose revenue criterion is "M" and raw
+// material not costed by weighted average ("CMP"), has the server rewrite the weighted-average
+// prices ("Obter CMP"), restores the generation's prices and opens a product's detail.
+//
+// The window works on the data module's production datasets; it adds the market list Q_Mercado
+// and the statements of its own (process type, CMP date, the CMP check and update). On close
+// it refreshes CDS_Resultado so that the main window shows the new figures.
+
+#include <QDate>
+#include <QDialog>
+#include <QList>
+#include <QPair>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QTabBar;
+class QTabWidget;
+
+namespace custos::data {
+class ClientDataSet;
+class DataSource;
+class Query;
+class TDataModule_Custo;
+}
+
+namespace custos::grid {
+class GridView;
+}
+
+namespace custos::ui {
+class DBLabel;
+}
+
+namespace custos::results {
+
+class PriceLock;
+class ResultMenuBar;
+class SummaryStrip;
+
+class TF_IndustrializadoResultado : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int kMaxProcessTabs = 10;
+
+    TF_IndustrializadoResultado(data::TDataModule_Custo& module, const QDate& day, QWidget* parent = nullptr);
+    ~TF_IndustrializadoResultado() override;
+
+
+    void FormShow();                               // A
+    void Atualizar();                              // B
+    void selectProcessTab(int index);              // C
+    void RestaurarPrecoMedioOriginal();            // D
+    void ObterCMP();                               // E
+    void DetalhesResultado();                      // F
+    void PrecoMedioOriginal(bool checked);         // G
+    void RecalcularAutomaticamente(bool checked);
+
+    // The product detail window's opener (by default, F_IndustrializadoResultadoDetalhe modally).
+    using DetailOpener = std::function<void(TF_IndustrializadoResultado& window)>;
+    void setDetailOpener(DetailOpener opener) { m_detailOpener = std::move(opener); }
+
+    data::TDataModule_Custo& module() const { return m_module; }
+    const QDate& day() const { return m_day; }
+    // The process remembered with each shown process tab, in tab order.
+    QList<double> processTabIds() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void buildProcessTabs();
+    void buildMateriaPrima(QWidget* page);
+    void buildInsumos(QWidget* page, const QString& objectName, const QString& source, const char* firstGroup,
+                      const char* secondGroup);
+    void buildCustoProdutos(QWidget* page);
+    void buildCondenacoes(QWidget* page);
+    void buildResultadoProjetado(QWidget* page);
+    void configureProductView(grid::GridView* view, bool processVisible);
+    void reopen(data::ClientDataSet& dataSet, double unit, const QDate& day);
+    void showProjectedResult();
+    void groupByProductGroup();
+    void showCmpDate();
+    void applyPriceLocks(const QString& criterion);
+    double resultField(const char* field) const;
+    QString familyName() const;
+
+    data::TDataModule_Custo& m_module;
+    QDate m_day;
+    bool m_shown = false;
+    DetailOpener m_detailOpener;
+
+    data::ClientDataSet& m_resultado;
+    data::ClientDataSet& m_materiaPrima;
+    data::ClientDataSet& m_insumos;
+    data::ClientDataSet& m_elaboracao;
+    data::ClientDataSet& m_resultadoDT;
+    data::ClientDataSet& m_condenacoes;
+    data::Query& m_processos;
+    data::Query* m_Q_Mercado;
+    data::DataSource* m_DTS_Mercado;
+
+    ResultMenuBar* m_menu;
+    QAction* m_PrecoMedioOriginal;
+    QAction* m_RecalcularAutomaticamente;
+    ui::DBLabel* m_familia;
+    QTabBar* m_processTabs;
+    SummaryStrip* m_summary;
+    QTabWidget* m_PageControl;
+    QWidget* m_TabSheet_MateriaPrima;
+    QWidget* m_TabSheet_Insumos;
+    QWidget* m_TabSheet_CustoProdutos;
+    QWidget* m_TabSheet_Condenacoes;
+    QWidget* m_TabSheet_ResultadoProjetado;
+    QWidget* m_TabSheet_ProducaoElaboracao;
+    grid::GridView* m_gridMateriaPrima;
+    grid::GridView* m_gridInsumos;
+    grid::GridView* m_gridCustoProdutos;
+    grid::GridView* m_gridCondenacoes;
+    grid::GridView* m_gridResultadoProjetado;
+    grid::GridView* m_gridProducaoElaboracao;
+    PriceLock* m_lockMateriaPrima;
+    PriceLock* m_lockCustoProdutos;
+    PriceLock* m_lockResultadoProjetado;
+};
+
+} // namespace custos::results

@@ -1,0 +1,273 @@
+// The six grid views of F_IndustrializadoResultado laid out over the data module's production
+// datasets: bands, columns, grouping levels, sorting, footers and group footers, colour marks
+// and the shared styles. Every column but a price is read-only: the datasets of the inputs and
+// of the production in process have no save rule, and neither has the restoration band.
+
+#include "TF_IndustrializadoResultado.h"
+
+#include "DataModule_Custo.h"
+#include "DataSourceRows.h"
+#include "GridColumn.h"
+#include "GridView.h"
+#include "PriceLock.h"
+#include "ResultGrids.h"
+
+namespace custos::results {
+
+using grid::GridBand;
+using grid::GridColumn;
+using grid::GridStyle;
+using grid::GridView;
+namespace Shared = grid::SharedStyles;
+
+using namespace grids;
+
+namespace {
+
+void readOnlyBut(GridView* v, const QString& editable)
+{
+    for (GridColumn* column : v->model().columns())
+        column->setReadOnly(column->fieldName() != editable);
+}
+
+} // namespace
+
+void TF_IndustrializadoResultado::buildMateriaPrima(QWidget* page)
+{
+    GridView* v = newView(page, QStringLiteral("GridMateriaPrima"),
+                          &m_module.dataSource(QStringLiteral("DTS_MateriaPrima_DT")));
+    m_gridMateriaPrima = v;
+    v->setGroupByBox(true);
+    v->setPostImmediately(true);
+    v->setTabMovesBetweenCells(true);
+    v->setEnterActsAsDown(true);
+    groupBy(v, "P_ID_ORDEM_PRODUCAO", QStringLiteral("OP"), Qt::DescendingOrder);
+    groupBy(v, "PROCESSO", QStringLiteral("Processo"));
+    setSorting(v, {"PROCEDENCIA"});
+    add(v, nullptr, "PROCEDENCIA", QStringLiteral("Procedência"), 160);
+    add(v, nullptr, "METODO_CUSTO_MP", QStringLiteral("Origem Custo"), 110);
+    add(v, nullptr, "DATA_CONSUMO", QStringLiteral("Data CMP"), 80);
+    add(v, nullptr, "DOCUMENTO_ORIGEM", QStringLiteral("Documento"), 80);
+    add(v, nullptr, "CODIGO_PRODUTO", QStringLiteral("Produto"), 60);
+    add(v, nullptr, "DESCRICAO_PRODUTO", QStringLiteral("Descrição"), 220);
+    sum(v, add(v, nullptr, "QUANTIDADE", QStringLiteral("Peças"), 60), "#,0", FooterAndGroups);
+    GridColumn* peso = add(v, nullptr, "PESO", QStringLiteral("Peso"), 80);
+    v->model().addFooterSummary({peso, {}, QStringLiteral("#,0.000"), Qt::AlignRight | Qt::AlignVCenter, {}});
+    v->model().addGroupSummary({peso, {}, QStringLiteral("#,0.000"), Qt::AlignRight | Qt::AlignVCenter, {}});
+    v->model().addGroupSummary(
+        {peso, {}, QStringLiteral("#,0.00"), Qt::AlignRight | Qt::AlignVCenter, {QStringLiteral("PROCESSO")}});
+    add(v, nullptr, "PESO_MEDIO", QStringLiteral("Peso Médio"), 70);
+    add(v, nullptr, "RENDIMENTO", QStringLiteral("%"), 55);
+    add(v, nullptr, "PRECO", QStringLiteral("Preço"), 65);
+    sum(v, add(v, nullptr, "VALOR_TOTAL", QStringLiteral("Total"), 90), "#,0.00", FooterAndGroups);
+    readOnlyBut(v, QStringLiteral("PRECO"));
+    m_lockMateriaPrima = new PriceLock(v, QStringLiteral("PRECO"), QStringLiteral("CODIGO_METODO_CUSTO_MP"),
+                                       QStringLiteral("CMP"), PriceLock::Match::Locks);
+}
+
+// "Outros Insumos" and "Produção em Elaboração": the same columns, read-only.
+void TF_IndustrializadoResultado::buildInsumos(QWidget* page, const QString& objectName, const QString& source,
+                                               const char* firstGroup, const char* secondGroup)
+{
+    GridView* v = newView(page, objectName, &m_module.dataSource(source));
+    (secondGroup ? m_gridProducaoElaboracao : m_gridInsumos) = v;
+    v->setGroupByBox(true);
+    v->setEnterActsAsDown(true);
+    groupBy(v, firstGroup, secondGroup ? QStringLiteral("Tipo") : QStringLiteral("OP"));
+    if (secondGroup)
+        groupBy(v, secondGroup, QStringLiteral("OP"));
+    add(v, nullptr, "CODIGO_MATERIAL", QStringLiteral("Material"), 70);
+    add(v, nullptr, "NOME_MATERIAL", QStringLiteral("Descrição"), 260);
+    add(v, nullptr, "QUANTIDADE", QStringLiteral("Quantidade Consumida"), 120);
+    add(v, nullptr, "CODIGO_UNIDADE_MEDIDA", QStringLiteral("Und"), 40);
+    add(v, nullptr, "VALOR_UNITARIO", QStringLiteral("Unitário"), 80)->setContentStyle(GridStyle::withBackground(kLightYellow));
+    sum(v, add(v, nullptr, "VALOR_TOTAL", QStringLiteral("Total"), 90), "#,0.00", FooterAndGroups);
+    readOnlyBut(v, QString());
+}
+
+// Grouping levels as the window opens (production line, production order, process; the
+// product group joins as the third level for process type "T"), sorting and the options the
+// two product views share.
+void TF_IndustrializadoResultado::configureProductView(GridView* v, bool processVisible)
+{
+    v->setMultiSelect(true);
+    v->setGroupByBox(true);
+    v->setEnterActsAsDown(true);
+    groupBy(v, "LINHA_PRODUCAO", QStringLiteral("Linha Produção"));
+    groupBy(v, "P_ID_ORDEM_PRODUCAO", QStringLiteral("OP"));
+    GridColumn* processo = groupBy(v, "PROCESSO", QStringLiteral("Processo"));
+    processo->setVisible(processVisible);
+    GridColumn* grupo = add(v, nullptr, "DESCRICAO_GRUPO", QStringLiteral("Grupo"));
+    grupo->setVisible(false);
+    setSorting(v, {"TIPO_GRUPO", "ID_MERCADO", "PROCESSO", "CODIGO_PRODUTO", "P_ID_ORDEM_PRODUCAO", "LINHA_PRODUCAO"});
+    readOnlyBut(v, QStringLiteral("PRECO"));
+    connect(v, &GridView::cellDoubleClicked, this, [this] { DetalhesResultado(); });
+}
+
+void TF_IndustrializadoResultado::buildCustoProdutos(QWidget* page)
+{
+    GridView* v = newView(page, QStringLiteral("GridCustoProdutos"), &m_module.dataSource(QStringLiteral("DTS_Resultado_DT")));
+    m_gridCustoProdutos = v;
+    addProductBands(v, m_DTS_Mercado, true, FooterAndGroups);
+
+    GridBand* custo = v->addBand(QStringLiteral("Custo Produção"), QStringLiteral("BandCustoProducao"));
+    custo->setHeaderStyle(Shared::cxStyle6());
+    const std::pair<const char*, const char*> perKg[] = {
+        {"VALOR_MATERIA_PRIMA_KG", "VALOR_MATERIA_PRIMA"}, {"VALOR_MOD_KG", "VALOR_MOD"},
+        {"VALOR_CIF_KG", "VALOR_CIF"},                     {"VALOR_INSUMO_KG", "VALOR_INSUMO"},
+        {"VALOR_EMBALAGEM_KG", "VALOR_EMBALAGEM"},         {"VALOR_SERVICO_KG", "VALOR_SERVICO"}};
+    const char* const captions[] = {"M.P.", "M.O.", "C.I.", "Insumos", "Embalagem", "Serviços"};
+    for (std::size_t i = 0; i < std::size(perKg); ++i) {
+        GridColumn* c = add(v, custo, perKg[i].first, QString::fromUtf8(captions[i]), 70);
+        c->setContentStyle(Shared::cxStyle8());
+        c->setFooterStyle(Shared::cxStyle8());
+        sum(v, c, "#,0.00", FooterAndGroups, perKg[i].second);
+    }
+    GridColumn* custoKg = add(v, custo, "CUSTO_INDUSTRIAL_KG", QStringLiteral("/ Kg"), 60);
+    custoKg->setContentStyle(Shared::cxStyle8());
+    GridColumn* custoTotal = add(v, custo, "CUSTO_INDUSTRIAL", QStringLiteral("Total"), 85);
+    custoTotal->setCanFocus(false);
+    custoTotal->setContentStyle(Shared::cxStyle8());
+    custoTotal->setFooterStyle(Shared::cxStyle8());
+    sum(v, custoTotal, "#,0.00", FooterAndGroups);
+
+    // The yields are summed at the production-line and production-order levels only.
+    GridBand* rendimento = v->addBand(QStringLiteral("Rendimento"), QStringLiteral("BandRendimento"));
+    const QStringList yieldLevels{QStringLiteral("LINHA_PRODUCAO"), QStringLiteral("P_ID_ORDEM_PRODUCAO")};
+    const std::pair<const char*, const char*> yields[] = {{"RENDIMENTO", "#,0.00 %"},
+                                                          {"RENDIMENTO_PADRAO", "#,0.00 %"},
+                                                          {"RENDIMENTO_PADRAO_PONDERADO", "#,0.00 %"},
+                                                          {"RENDIMENTO_KG", "#,0.000"},
+                                                          {"RENDIMENTO_VALOR", "#,0.00"}};
+    const char* const yieldCaptions[] = {"Rend.", "Padrão", "Ponderado", "KG", "Valor"};
+    for (std::size_t i = 0; i < std::size(yields); ++i) {
+        GridColumn* c = add(v, rendimento, yields[i].first, QString::fromUtf8(yieldCaptions[i]), 70);
+        if (i >= 3)
+            c->setCanFocus(false);
+        v->model().addGroupSummary(
+            {c, {}, QString::fromLatin1(yields[i].second), Qt::AlignRight | Qt::AlignVCenter, yieldLevels});
+    }
+
+    GridBand* restauracao = v->addBand(QStringLiteral("Restauração Preço Médio"), QStringLiteral("BandRestauracao"));
+    add(v, restauracao, "DATA_RESTAURACAO_PRECO", QStringLiteral("Data"), 110);
+    add(v, restauracao, "USUARIO_RESTAURACAO_PRECO", QStringLiteral("Usuário"), 80);
+    add(v, restauracao, "PRECO_ANTERIOR", QStringLiteral("Preço Anterior"), 80);
+    restauracao->setVisible(false);
+
+    configureProductView(v, false);
+    m_lockCustoProdutos = new PriceLock(v, QStringLiteral("PRECO"), QStringLiteral("CRITERIO_RECEITA"));
+}
+
+void TF_IndustrializadoResultado::buildCondenacoes(QWidget* page)
+{
+    GridView* v = newView(page, QStringLiteral("GridCondenacoes"),
+                          &m_module.dataSource(QStringLiteral("DTS_CondenacaoDesossa")));
+    m_gridCondenacoes = v;
+    v->setEditable(false);
+    v->setGroupByBox(true);
+    groupBy(v, "OP", QStringLiteral("OP"));
+    setSorting(v, {"CODIGO_PRODUTO", "OP"});
+    GridBand* produto = v->addBand(QStringLiteral("Produto"), QStringLiteral("BandProduto"));
+    add(v, produto, "CODIGO_PRODUTO", QStringLiteral("Código"), 55);
+    add(v, produto, "DESCRICAO_PRODUTO", QStringLiteral("Produto"), 220);
+    struct Part
+    {
+        const char* band;
+        const char* pecas;
+        const char* peso;
+        const char* valor;
+    };
+    const Part parts[] = {{"Operacional", "PECAS_OPERACIONAL", "PESO_CONDENADO_OPERACIONAL", "VALOR_OPERACIONAL"},
+                          {"Não Operacional", "PECAS_NAO_OPERACIONAL", "PESO_CONDENADO_NAO_OPERACIONAL",
+                           "VALOR_NAO_OPERACIONAL"},
+                          {"Total", "TOTAL_PECAS", "TOTAL_PESO", "TOTAL_VALOR"}};
+    for (const Part& part : parts) {
+        GridBand* band = v->addBand(QString::fromUtf8(part.band));
+        const std::pair<const char*, const char*> columns[] = {{part.pecas, "#,0"}, {part.peso, "#,0.000"},
+                                                               {part.valor, "#,0.00"}};
+        const char* const captions[] = {"Peças", "Peso", "Valor"};
+        for (std::size_t i = 0; i < 3; ++i)
+            sum(v, add(v, band, columns[i].first, QString::fromUtf8(captions[i]), 85), columns[i].second, FooterOnly);
+    }
+    for (GridColumn* column : v->model().columns())
+        column->setReadOnly(true);
+}
+
+void TF_IndustrializadoResultado::buildResultadoProjetado(QWidget* page)
+{
+    GridView* v = newView(page, QStringLiteral("GridResultadoProjetado"),
+                          &m_module.dataSource(QStringLiteral("DTS_Resultado_DT")));
+    m_gridResultadoProjetado = v;
+    v->model().setGroupFooterMode(grid::GroupTree::FooterMode::Hidden);
+    addProductBands(v, m_DTS_Mercado, false, FooterAndGroups);
+    struct Cost
+    {
+        const char* caption;
+        const char* field;
+        const char* summed;
+    };
+    struct Band
+    {
+        const char* caption;
+        std::vector<Cost> columns;
+    };
+    const Band bands[] = {
+        {"Custo Produção",
+         {{"M.P.", "VALOR_MATERIA_PRIMA_KG", "VALOR_MATERIA_PRIMA"},
+          {"M.O.", "VALOR_MOD_KG", "VALOR_MOD"},
+          {"C.I.", "VALOR_CIF_KG", "VALOR_CIF"},
+          {"Insumos", "VALOR_INSUMO_KG", "VALOR_INSUMO"},
+          {"Embalagem", "VALOR_EMBALAGEM_KG", "VALOR_EMBALAGEM"},
+          {"Serviços", "VALOR_SERVICO_KG", "VALOR_SERVICO"},
+          {"/ Kg", "CUSTO_INDUSTRIAL_KG", "CUSTO_INDUSTRIAL"},
+          {"Total", "CUSTO_INDUSTRIAL", "CUSTO_INDUSTRIAL"}}},
+        {"Impostos",
+         {{"ICMS", "VALOR_ICMS_KG", "VALOR_ICMS"},
+          {"Pis/Cofins", "VALOR_PIS_COFINS_KG", "VALOR_PIS_COFINS"},
+          {"Outros", "VALOR_OUTROS_TRIBUTOS_KG", "VALOR_OUTROS_TRIBUTOS"},
+          {"/ Kg", "CUSTO_IMPOSTOS_KG", "CUSTO_IMPOSTOS"},
+          {"Total", "CUSTO_IMPOSTOS", "CUSTO_IMPOSTOS"}}},
+        {"Despesas",
+         {{"Seguro", "VALOR_SEGURO_CARGA_KG", "VALOR_SEGURO_CARGA"},
+          {"Frete", "VALOR_FRETE_KG", "VALOR_FRETE"},
+          {"Proc. Exp.", "VALOR_PROCESSO_EXPORTACAO_KG", "VALOR_PROCESSO_EXPORTACAO"},
+          {"Desp.Exp.", "VALOR_DESPESA_EXPORTACAO_KG", "VALOR_DESPESA_EXPORTACAO"},
+          {"Comissão", "VALOR_COMISSAO_KG", "VALOR_COMISSAO"},
+          {"Adm.", "VALOR_ADMINISTRATIVO_KG", "VALOR_ADMINISTRATIVO"},
+          {"/ Kg", "CUSTO_DESPESAS_KG", "CUSTO_DESPESAS"},
+          {"Total", "CUSTO_DESPESAS", "CUSTO_DESPESAS"}}},
+        {"Custo Total", {{"/ Kg", "CUSTO_TOTAL_KG", "CUSTO_TOTAL"}, {"Total", "CUSTO_TOTAL", "CUSTO_TOTAL"}}},
+        {"Resultado",
+         {{"/Kg", "RESULTADO_TOTAL_KG", "RESULTADO_TOTAL"},
+          {"Total", "RESULTADO_TOTAL", "RESULTADO_TOTAL"},
+          {"%", "MARGEM_RESULTADO", ""}}},
+    };
+    const GridStyle taxTotal = GridStyle::colours(QColor(0xC2, 0xC2, 0x85), Qt::white, true);
+    const GridStyle resultTotal = GridStyle::colours(QColor(0x74, 0x74, 0x74), Qt::white, true);
+    for (const Band& b : bands) {
+        const QString caption = QString::fromUtf8(b.caption);
+        GridBand* band = v->addBand(caption);
+        if (caption == QLatin1String("Custo Produção"))
+            band->setHeaderStyle(Shared::cxStyle6());
+        if (caption == QLatin1String("Resultado")) {
+            band->setFixed(GridBand::Fixed::Right);
+            band->setMovable(false);
+        }
+        for (const Cost& c : b.columns) {
+            GridColumn* column = add(v, band, c.field, QString::fromUtf8(c.caption), 70);
+            if (caption == QLatin1String("Custo Produção"))
+                column->setContentStyle(Shared::cxStyle8());
+            const QString field = QString::fromLatin1(c.field);
+            if (caption == QLatin1String("Impostos") && field.startsWith(QLatin1String("CUSTO_IMPOSTOS")))
+                column->setContentStyle(taxTotal);
+            if (caption == QLatin1String("Resultado") && field.startsWith(QLatin1String("RESULTADO_TOTAL")))
+                column->setContentStyle(resultTotal);
+            if (*c.summed)
+                sum(v, column, "#,0.00", FooterOnly, c.summed);
+        }
+    }
+    configureProductView(v, true);
+    m_lockResultadoProjetado = new PriceLock(v, QStringLiteral("PRECO"), QStringLiteral("CRITERIO_RECEITA"));
+}
+
+} // namespace custos::results

@@ -1,0 +1,95 @@
+#include "ResultGrids.h"
+
+#include "DataSourceRows.h"
+#include "GridBand.h"
+#include "GridColumn.h"
+#include "GridView.h"
+
+#include <QVBoxLayout>
+
+namespace custos::results::grids {
+
+using grid::GridBand;
+using grid::GridColumn;
+using grid::GridView;
+namespace Shared = grid::SharedStyles;
+
+GridView* newView(QWidget* page, const QString& objectName, data::DataSource* source)
+{
+    auto* view = new GridView(page);
+    view->setObjectName(objectName);
+    view->setSource(new grid::DataSourceRows(source, view));
+    view->setGroupRowStyle(Shared::cxStyle2());
+    view->setFooterStyle(Shared::cxStyle4());
+    view->setInactiveSelectionStyle(Shared::cxStyle20());
+    view->setFooterVisible(true);
+    view->model().setGroupFooterMode(grid::GroupTree::FooterMode::Always);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+    return view;
+}
+
+GridColumn* add(GridView* view, grid::GridBand* band, const char* field, const QString& caption, int width)
+{
+    return view->addColumn(QString::fromLatin1(field), caption, band, width, QString::fromLatin1(field));
+}
+
+void sum(GridView* view, GridColumn* column, const char* format, Sums where, const char* summed,
+         Qt::Alignment alignment, const QStringList& groupFields)
+{
+    grid::GridSummary s{column, QString::fromLatin1(summed), QString::fromLatin1(format), alignment, {}};
+    view->model().addFooterSummary(s);
+    if (where == FooterAndGroups) {
+        s.groupFields = groupFields;
+        view->model().addGroupSummary(s);
+    }
+}
+
+GridColumn* groupBy(GridView* view, const char* field, const QString& caption, Qt::SortOrder order)
+{
+    GridColumn* column = add(view, nullptr, field, caption);
+    column->setVisible(false);
+    view->model().groupBy(column, -1, order);
+    return column;
+}
+
+void setSorting(GridView* view, std::initializer_list<const char*> fields)
+{
+    QList<grid::GridModel::SortField> sorting;
+    for (const char* f : fields)
+        sorting.append({QString::fromLatin1(f), Qt::AscendingOrder});
+    view->model().setSorting(sorting);
+}
+
+void addProductBands(GridView* v, data::DataSource* markets, bool originalColumn, Sums production)
+{
+    GridBand* produto = v->addBand(QStringLiteral("Produto"), QStringLiteral("BandProduto"));
+    produto->setFixed(GridBand::Fixed::Left);
+    add(v, produto, "CODIGO_PRODUTO", QStringLiteral("Código"), 55);
+    add(v, produto, "DESCRICAO_PRODUTO", QStringLiteral("Produto"), 190);
+
+    GridBand* producao = v->addBand(QStringLiteral("Produção"), QStringLiteral("BandProducao"));
+    sum(v, add(v, producao, "CAIXAS", QStringLiteral("Caixas"), 55), "#,0", production);
+    sum(v, add(v, producao, "PECAS", QStringLiteral("Peças"), 55), "#,0", production);
+    sum(v, add(v, producao, "PESO", QStringLiteral("Peso"), 80), "#,0.000", production);
+    GridColumn* mercado = add(v, producao, "ID_MERCADO", QStringLiteral("Merc"), 40);
+    mercado->setLookup(new grid::DataSourceRows(markets, v), QStringLiteral("Id"), QStringLiteral("Sigla"));
+    add(v, producao, "ID_CONTRATO", QStringLiteral("OV"), 50);
+
+    GridBand* receita = v->addBand(QStringLiteral("Receita"), QStringLiteral("BandReceita"));
+    receita->setHeaderStyle(Shared::cxStyle7());
+    add(v, receita, "CIFRA", QStringLiteral("$"), 25)->setCanFocus(false);
+    add(v, receita, "PRECO", QStringLiteral("Preço"), 60);
+    if (originalColumn) {
+        GridColumn* original = add(v, receita, "PRECO_ORIGINAL", QStringLiteral("Original"), 60);
+        original->setVisible(false);
+        original->setContentStyle(Shared::cxStyle6());
+        original->setHeaderStyle(Shared::cxStyle6());
+    }
+    add(v, receita, "CRITERIO_RECEITA", QStringLiteral("&"), 20);
+    add(v, receita, "PRECO_UNITARIO", QStringLiteral("Unitário"), 60);
+    sum(v, add(v, receita, "PRECO_TOTAL", QStringLiteral("Receita"), 80), "#,0.00", FooterAndGroups);
+}
+
+} // namespace custos::results::grids

@@ -1,0 +1,50 @@
+#pragma once
+// Building blocks of the result windows' grid views: a view filling a page with the shared
+// group, footer and selection styles, columns bound to a field of the same name, footer and
+// group-footer sums, hidden grouping columns and the initial sorting.
+
+#include "GridStyle.h"
+
+#include <QColor>
+#include <QString>
+#include <initializer_list>
+
+class QWidget;
+
+namespace custos::data {
+class DataSource;
+}
+
+namespace custos::grid {
+class GridBand;
+class GridColumn;
+class GridView;
+}
+
+namespace custos::results::grids {
+
+inline const QColor kLightYellow{0xFF, 0xFF, 0x80};
+inline const QColor kLightCyan{0x80, 0xFF, 0xFF};
+
+enum Sums { FooterOnly, FooterAndGroups };
+
+// A view over source filling page, footer and group footers always shown.
+grid::GridView* newView(QWidget* page, const QString& objectName, data::DataSource* source);
+// A column of field (captioned caption) in band (none: unbanded).
+grid::GridColumn* add(grid::GridView* view, grid::GridBand* band, const char* field, const QString& caption,
+                      int width = 70);
+// A sum under column, of the column's field or of summed; groupFields limits the group
+// footers showing it to those grouping fields (empty: every level).
+void sum(grid::GridView* view, grid::GridColumn* column, const char* format, Sums where, const char* summed = "",
+         Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter, const QStringList& groupFields = {});
+// A hidden column of field grouped at the next level.
+grid::GridColumn* groupBy(grid::GridView* view, const char* field, const QString& caption,
+                          Qt::SortOrder order = Qt::AscendingOrder);
+void setSorting(grid::GridView* view, std::initializer_list<const char*> fields);
+// The bands "Produto" (fixed left), "Produção" (boxes, pieces and weight summed where
+// production says, the market shown by its abbreviation from markets, the sales order) and
+// "Receita" (the price, with the hidden "Original" when originalColumn, the criterion, the unit
+// price and the revenue) of a product view.
+void addProductBands(grid::GridView* view, data::DataSource* markets, bool originalColumn, Sums production);
+
+} // namespace custos::results::grids

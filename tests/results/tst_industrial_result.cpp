@@ -1,0 +1,411 @@
+// F_IndustrializadoResultado on the real server, over the fixture day's families: sausages
+// (one process, raw material at weighted average cost and at invoice price) and deboning
+// (varied to have no process rows, on a line of process type "T"). Footers equal the server's figures
+// for the process shown; the process tabs and the projected result's visibility; the raw
+// material's price lock and its saving; "Obter CMP" with and without weighted-average raw
+// material; the details message; the main window's opener.
+
+#include "DBLabel.h"
+#include "MessageBox.h"
+#include "ResultOpeners.h"
+#include "SlaughterDay.h"
+#include "SummaryStrip.h"
+#include "TF_IndustrializadoResultado.h"
+
+#include <QAbstractItemModelTester>
+#include <QPointer>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+
+using namespace custos;
+using custos::grid::GridView;
+using custos::results::TF_IndustrializadoResultado;
+using custos::test::child;
+using custos::test::kDia;
+using custos::test::near;
+using custos::test::SlaughterDay;
+using custos::test::sumOf;
+using custos::test::Variation;
+
+namespace {
+
+constexpr double kLinguicas = 40;
+constexpr double kCortes = 30;
+
+void typeIntoCell(GridView* view, const QString& text)
+{
+    view->setFocus();
+    QTest::keyClicks(view, text.left(1));
+    QVERIFY(view->isEditing());
+    QTest::keyClicks(view->cellEditor(), text.mid(1));
+}
+
+} // namespace
+
+class TestIndustrialResult : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<SlaughterDay> m_day;
+
+    data::TDataModule_Custo& module() const { return m_day->module(); }
+    data::ClientDataSet& cds(const char* name) const { return module().clientDataSet(QString::fromLatin1(name)); }
+    QString scalar(const QString& sql) const { return m_day->scalar(sql); }
+
+    std::unique_ptr<TF_IndustrializadoResultado> openFamily(double familia)
+    {
+        data::ClientDataSet& resultado = cds("CDS_Resultado");
+        if (!resultado.locate(QStringLiteral("ID_FAMILIA"), familia))
+            qFatal("no family %g", familia);
+        auto window = std::make_unique<TF_IndustrializadoResultado>(module(), kDia, m_day->menu.get());
+        window->setWindowState(Qt::WindowNoState);
+        window->resize(1200, 800);
+        window->show();
+        return window;
+    }
+
+    // Each footer sum of the view equals the sum over the rows the server returns for the
+    // view's dataset with the parameters the window set.
+    void checkFooters(const GridView& view, const char* dataSet)
+    {
+        const session::Result rows = m_day->serverRows(dataSet);
+        const grid::GridModel& model = view.model();
+        QCOMPARE(model.source()->rowCount(), rows.rowCount());
+        int checked = 0;
+        for (grid::GridColumn* column : model.columns()) {
+            const grid::GridSummary* summary = model.footerSummary(column);
+            if (!summary)
+                continue;
+            const QString field = summary->field.isEmpty() ? column->fieldName() : summary->field;
+            QVERIFY2(near(model.footerValue(column).value_or(0), sumOf(rows, field)), qPrintable(field));
+            ++checked;
+        }
+        QVERIFY(checked > 0);
+        QAbstractItemModelTester tester(const_cast<grid::GridModel*>(&model),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+    }
+
+    QString storedMpPrice(const char* codigo) const
+    {
+        return scalar(QStringLiteral("select mp.preco::float8 from velko_cst.industrial_preco_mp mp join velko_ven.produto p"
+                                     " on p.sequencial_produto = mp.id_produto where p.codigo_produto = '%1'")
+                          .arg(QLatin1String(codigo)));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { m_day = std::make_unique<SlaughterDay>(); }
+
+    void init()
+    {
+        m_day->day.messages.clear();
+        module().setAutoRefresh(true);
+    }
+
+    // The sausages' one process: a tab of its own, every grid filled for it with the server's
+    // figures, the strip's raw-material total from the raw-material grid.
+    void showFillsEveryGridForTheFirstProcess()
+    {
+        auto w = openFamily(kLinguicas);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Resultado da Produção"));
+        QVERIFY(m_day->day.messages.empty());
+        auto* tabs = child<QTabBar>(*w, "TabControlProcessos");
+        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Embutimento"));
+        QCOMPARE(w->processTabIds(), QList<double>{400});
+        QCOMPARE(child<ui::DBLabel>(*w, "DBTextFamilia")->text(), QStringLiteral("Linguiças"));
+        auto* pages = child<QTabWidget>(*w, "PageControl1");
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet_MateriaPrima"));
+
+        checkFooters(*child<GridView>(*w, "GridMateriaPrima"), "CDS_MateriaPrima_DT");
+        checkFooters(*child<GridView>(*w, "GridInsumos"), "CDS_Insumos");
+        checkFooters(*child<GridView>(*w, "GridCustoProdutos"), "CDS_Resultado_DT");
+        checkFooters(*child<GridView>(*w, "GridResultadoProjetado"), "CDS_Resultado_DT");
+        checkFooters(*child<GridView>(*w, "GridProducaoElaboracao"), "CDS_ProducaoElaboracao");
+        QCOMPARE(cds("CDS_MateriaPrima_DT").recordCount(), 2);
+
+        auto* strip = child<results::SummaryStrip>(*w, "SummaryStrip");
+        const QLocale locale;
+        QCOMPARE(strip->valueLabel(QStringLiteral("TOTAL_MP"))->text(),
+                 locale.toString(sumOf(m_day->serverRows("CDS_MateriaPrima_DT"), QStringLiteral("VALOR_TOTAL")), 'f', 2));
+        QCOMPARE(strip->valueLabel(QStringLiteral("TOTAL_RECEITA"))->text(),
+                 locale.toString(sumOf(m_day->serverRows("CDS_Resultado_DT"), QStringLiteral("PRECO_TOTAL")), 'f', 2));
+
+        // Grouped by line, order and process; the sausage line is not of type "T".
+        const grid::GridModel& produtos = child<GridView>(*w, "GridCustoProdutos")->model();
+        QCOMPARE(produtos.grouping().size(), 3);
+        QCOMPARE(produtos.levelColumn(2)->fieldName(), QStringLiteral("PROCESSO"));
+        QVERIFY(!produtos.levelColumn(2)->isVisible());
+        QVERIFY(child<GridView>(*w, "GridResultadoProjetado")->model().levelColumn(2)->isVisible());
+        QCOMPARE(child<GridView>(*w, "GridMateriaPrima")->model().grouping().first().order, Qt::DescendingOrder);
+    }
+
+    // Twelve processes: tabs for the first ten in process sequence; selecting a tab reads
+    // every grid for its process.
+    void moreThanTenProcessesShowTheFirstTenAndATabSelectsItsProcess()
+    {
+        const Variation processes(
+            m_day->db(),
+            QStringLiteral("INSERT INTO velko_pcp.processo SELECT g, 110, 'Etapa ' || g, 413 - g, 1"
+                           " FROM generate_series(401, 411) g"),
+            QStringLiteral("DELETE FROM velko_pcp.processo WHERE id_processo BETWEEN 401 AND 411"));
+        const Variation products(
+            m_day->db(),
+            QStringLiteral("INSERT INTO velko_cst.industrial_produto (id_industrial, id_ordem_producao, id_linha_producao,"
+                           " id_familia, id_processo, sequencial_produto, id_mercado, id_contrato, id_industrial_preco,"
+                           " caixas, pecas, peso, peso_mp, rendimento, rendimento_padrao, valor_materia_prima, valor_insumo,"
+                           " valor_mod, valor_cif, valor_embalagem, valor_elaboracao, gerar_resultado_custo)"
+                           " SELECT id_industrial, id_ordem_producao, id_linha_producao, id_familia, g, sequencial_produto,"
+                           " id_mercado, id_contrato, id_industrial_preco, caixas, pecas, peso + g - 400, peso_mp, rendimento,"
+                           " rendimento_padrao, valor_materia_prima, valor_insumo, valor_mod, valor_cif, valor_embalagem,"
+                           " valor_elaboracao, gerar_resultado_custo"
+                           " FROM velko_cst.industrial_produto, generate_series(401, 411) g WHERE id_processo = 400"),
+            QStringLiteral("DELETE FROM velko_cst.industrial_produto WHERE id_processo BETWEEN 401 AND 411"));
+        auto w = openFamily(kLinguicas);
+        QCOMPARE(w->processTabIds(), (QList<double>{400, 411, 410, 409, 408, 407, 406, 405, 404, 403}));
+        auto* tabs = child<QTabBar>(*w, "TabControlProcessos");
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Etapa 411"));
+        QCOMPARE(tabs->currentIndex(), 0);
+
+        tabs->setCurrentIndex(1);
+        QVERIFY(m_day->day.messages.empty());
+        QCOMPARE(module().query(QStringLiteral("Q_ProcessosProducaoFamilia")).fieldByName(QStringLiteral("ID_PROCESSO")).asFloat(),
+                 411.0);
+        const session::Result rows = m_day->serverRows("CDS_Resultado_DT");
+        QVERIFY(rows.rowCount() > 0);
+        QCOMPARE(cds("CDS_Resultado_DT").fieldByName(QStringLiteral("PROCESSO")).asString(), QStringLiteral("2 - Etapa 411"));
+        checkFooters(*child<GridView>(*w, "GridCustoProdutos"), "CDS_Resultado_DT");
+        QVERIFY(near(sumOf(rows, QStringLiteral("PESO")), 95 + 11));
+    }
+
+    // A family whose production has no process: no tabs, every process read (0), the
+    // projected result shown; on a line of type "T" the products are grouped by product
+    // group under their process.
+    void familyWithoutProcessesReadsAllAndGroupsByProductGroupOnTypeT()
+    {
+        const Variation noProcess(m_day->db(),
+                                  QStringLiteral("UPDATE velko_cst.industrial_produto SET id_processo = NULL"
+                                                 " WHERE id_familia = 30"),
+                                  QStringLiteral("UPDATE velko_cst.industrial_produto SET id_processo = 300"
+                                                 " WHERE id_familia = 30"));
+        const Variation typeT(m_day->db(),
+                              QStringLiteral("UPDATE velko_pcp.linha_producao SET tipo_processo = 'T'"
+                                             " WHERE id_linha_producao = 100"),
+                              QStringLiteral("UPDATE velko_pcp.linha_producao SET tipo_processo = 'D'"
+                                             " WHERE id_linha_producao = 100"));
+        auto w = openFamily(kCortes);
+        QCOMPARE(child<QTabBar>(*w, "TabControlProcessos")->count(), 0);
+        QVERIFY(child<QTabBar>(*w, "TabControlProcessos")->isHidden());
+        QCOMPARE(cds("CDS_Resultado_DT").provider()->query()->params().find(QStringLiteral("ID_PROCESSO"))->value.toDouble(),
+                 0.0);
+        QVERIFY(cds("CDS_Resultado_DT").recordCount() > 0);
+        checkFooters(*child<GridView>(*w, "GridCustoProdutos"), "CDS_Resultado_DT");
+        auto* pages = child<QTabWidget>(*w, "PageControl1");
+        QVERIFY(pages->isTabVisible(pages->indexOf(child(*w, "TabSheet_ResultadoProjetado"))));
+        for (const char* name : {"GridCustoProdutos", "GridResultadoProjetado"}) {
+            const grid::GridModel& model = child<GridView>(*w, name)->model();
+            QCOMPARE(model.grouping().size(), 4);
+            QCOMPARE(model.levelColumn(2)->fieldName(), QStringLiteral("DESCRICAO_GRUPO"));
+        }
+
+        // The sausage line is not of type "T": the level goes again.
+        auto other = openFamily(kLinguicas);
+        QCOMPARE(child<GridView>(*other, "GridCustoProdutos")->model().grouping().size(), 3);
+    }
+
+    // A process that does not generate the cost result hides the projected result and the
+    // strip's tax, expense and result cells.
+    void processWithoutCostResultHidesTheProjectedResult()
+    {
+        const Variation v(m_day->db(),
+                          QStringLiteral("UPDATE velko_pcp.processo SET gerar_resultado_custo = 0 WHERE id_processo = 400"),
+                          QStringLiteral("UPDATE velko_pcp.processo SET gerar_resultado_custo = 1 WHERE id_processo = 400"));
+        auto w = openFamily(kLinguicas);
+        auto* pages = child<QTabWidget>(*w, "PageControl1");
+        QVERIFY(!pages->isTabVisible(pages->indexOf(child(*w, "TabSheet_ResultadoProjetado"))));
+        auto* strip = child<results::SummaryStrip>(*w, "SummaryStrip");
+        for (const char* total : {"TOTAL_IMPOSTOS", "TOTAL_DESPESAS", "RESULTADO_GERAL"})
+            QVERIFY(strip->isColumnBlank(QString::fromLatin1(total)));
+        QVERIFY(!strip->isColumnBlank(QStringLiteral("TOTAL_RECEITA")));
+        QVERIFY(!strip->isPercentVisible());
+    }
+
+    // Raw material at weighted average cost cannot be repriced; bought raw material can, and
+    // the typed price is saved as the cell changes, the results following.
+    void rawMaterialPriceLockAndSaving()
+    {
+        auto w = openFamily(kLinguicas);
+        auto* view = child<GridView>(*w, "GridMateriaPrima");
+        data::ClientDataSet& mp = cds("CDS_MateriaPrima_DT");
+        QVERIFY(mp.locate(QStringLiteral("CODIGO_PRODUTO"), QStringLiteral("5001")));
+        QCOMPARE(mp.fieldByName(QStringLiteral("CODIGO_METODO_CUSTO_MP")).asString(), QStringLiteral("CMP"));
+        QVERIFY(view->focusSourceRow(mp.recNo() - 1));
+        view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
+        QVERIFY(view->column(QStringLiteral("PRECO"))->isReadOnly());
+
+        QVERIFY(mp.locate(QStringLiteral("CODIGO_PRODUTO"), QStringLiteral("5002")));
+        const double resultBefore = sumOf(m_day->serverRows("CDS_Resultado_DT"), QStringLiteral("VALOR_MATERIA_PRIMA"));
+        QVERIFY(view->focusSourceRow(mp.recNo() - 1));
+        view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
+        QVERIFY(!view->column(QStringLiteral("PRECO"))->isReadOnly());
+        typeIntoCell(view, QStringLiteral("9"));
+        QTest::keyClick(view->cellEditor(), Qt::Key_Return);
+        QVERIFY(m_day->day.messages.empty());
+        QCOMPARE(storedMpPrice("5002"), QStringLiteral("9"));
+        QCOMPARE(mp.changeCount(), 0);
+        const double resultAfter = sumOf(m_day->serverRows("CDS_Resultado_DT"), QStringLiteral("VALOR_MATERIA_PRIMA"));
+        QVERIFY(!near(resultAfter, resultBefore));
+        QVERIFY(near(child<GridView>(*w, "GridCustoProdutos")
+                         ->model()
+                         .footerValue(child<GridView>(*w, "GridCustoProdutos")->column(QStringLiteral("VALOR_MATERIA_PRIMA_KG")))
+                         .value_or(0),
+                     resultAfter));
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco_mp SET preco = preco_original"));
+    }
+
+    // A raw-material price the database refuses is reported with its message and stays in the
+    // grid marked as not saved.
+    void refusedRawMaterialPriceIsReportedAndKeptVisible()
+    {
+        auto w = openFamily(kLinguicas);
+        auto* view = child<GridView>(*w, "GridMateriaPrima");
+        data::ClientDataSet& mp = cds("CDS_MateriaPrima_DT");
+        QVERIFY(mp.locate(QStringLiteral("CODIGO_PRODUTO"), QStringLiteral("5002")));
+        const int row = mp.recNo() - 1;
+        const int price = mp.fieldByName(QStringLiteral("PRECO")).index();
+        const QString stored = storedMpPrice("5002");
+        QVERIFY(view->focusSourceRow(row));
+        view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
+        typeIntoCell(view, QStringLiteral("1000000000000000"));
+        QTest::keyClick(view->cellEditor(), Qt::Key_Return);
+        QCOMPARE(m_day->day.messages.size(), std::size_t(1));
+        QCOMPARE(m_day->day.messages[0].type, ui::MessageType::Error);
+        QVERIFY2(m_day->day.messages[0].text.contains(QLatin1String("numeric field overflow")),
+                 qPrintable(m_day->day.messages[0].text));
+        QVERIFY(view->source()->isPendingValue(row, price));
+        QCOMPARE(storedMpPrice("5002"), stored);
+    }
+
+    // Without weighted-average raw material "Obter CMP" says so and changes nothing; with it,
+    // the package rewrites the family's prices and the window shows them.
+    void obterCmp()
+    {
+        {
+            auto w = openFamily(kCortes);
+            const QString before = scalar(QStringLiteral("select string_agg(preco::text, ',' order by id_industrial_preco_mp)"
+                                                         " from velko_cst.industrial_preco_mp"));
+            w->ObterCMP();
+            QCOMPARE(m_day->day.messages.size(), std::size_t(1));
+            QCOMPARE(m_day->day.messages[0].type, ui::MessageType::Error);
+            QCOMPARE(m_day->day.messages[0].text,
+                     QStringLiteral("Atenção! Não há nenhuma Matéria Prima para está Familia, onde o Método Custo da "
+                                    "Procedencia seja Custo Médio Ponderado!"));
+            QCOMPARE(scalar(QStringLiteral("select string_agg(preco::text, ',' order by id_industrial_preco_mp)"
+                                           " from velko_cst.industrial_preco_mp")),
+                     before);
+        }
+        m_day->day.messages.clear();
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco_mp SET preco = 1 WHERE codigo_metodo_custo_mp = 'CMP'"));
+        auto w = openFamily(kLinguicas);
+        w->ObterCMP();
+        QVERIFY(m_day->day.messages.empty());
+        const QString stored = storedMpPrice("5001");
+        QVERIFY(stored.toDouble() != 1);
+        data::ClientDataSet& mp = cds("CDS_MateriaPrima_DT");
+        QVERIFY(mp.locate(QStringLiteral("CODIGO_PRODUTO"), QStringLiteral("5001")));
+        QVERIFY(near(mp.fieldByName(QStringLiteral("PRECO")).asFloat(), stored.toDouble()));
+    }
+
+    // Restoring saves every product price at once and reads the results once, leaving the
+    // prices the generation computed; the user's filter is cleared first.
+    void restoreSavesEveryPriceOnce()
+    {
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original + 1.5"));
+        auto w = openFamily(kLinguicas);
+        auto* view = child<GridView>(*w, "GridCustoProdutos");
+        view->model().setColumnFilter(view->column(QStringLiteral("CODIGO_PRODUTO")), {QStringLiteral("none")});
+        const ui::ScopedMessageHook yes([](ui::MessageType, ui::MessageButtons, const QString&) {
+            return ui::MessageResult::Yes;
+        });
+        child<QAction>(*w, "RestaurarPrecoMedioOriginal")->trigger();
+        QVERIFY(!view->model().hasUserFilter());
+        QCOMPARE(cds("CDS_Resultado_DT").changeCount(), 0);
+        QCOMPARE(scalar(QStringLiteral("select count(*) from velko_cst.industrial_preco p join velko_cst.industrial_produto i"
+                                       " on i.id_industrial_preco = p.id_industrial_preco"
+                                       " where i.id_familia = 40 and p.preco is distinct from p.preco_original")),
+                 QStringLiteral("0"));
+        checkFooters(*view, "CDS_Resultado_DT");
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original"));
+    }
+
+    void closedDayOrOperatorLocksEveryPrice_data()
+    {
+        QTest::addColumn<bool>("operador");
+        QTest::newRow("closed day") << false;
+        QTest::newRow("operator") << true;
+    }
+
+    void closedDayOrOperatorLocksEveryPrice()
+    {
+        QFETCH(bool, operador);
+        std::unique_ptr<Variation> closed;
+        if (!operador)
+            closed = std::make_unique<Variation>(
+                m_day->db(), QStringLiteral("UPDATE velko_cst.industrial SET data_fechamento = '2024-03-16' WHERE data = '2024-03-15'"),
+                QStringLiteral("UPDATE velko_cst.industrial SET data_fechamento = NULL WHERE data = '2024-03-15'"));
+        m_day->menu->user_operador = operador;
+        m_day->reload();
+        {
+            auto w = openFamily(kLinguicas);
+            auto* view = child<GridView>(*w, "GridMateriaPrima");
+            QVERIFY(cds("CDS_MateriaPrima_DT").locate(QStringLiteral("CODIGO_PRODUTO"), QStringLiteral("5002")));
+            QVERIFY(view->focusSourceRow(cds("CDS_MateriaPrima_DT").recNo() - 1));
+            view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
+            QVERIFY(!view->startEditing());
+            QVERIFY(cds("CDS_Resultado_DT").isReadOnly());
+        }
+        m_day->menu->user_operador = false;
+        closed.reset();
+        m_day->reload();
+    }
+
+    void detailsNeedTheProductCostTab()
+    {
+        auto w = openFamily(kLinguicas);
+        int opened = 0;
+        w->setDetailOpener([&](TF_IndustrializadoResultado&) { ++opened; });
+        w->DetalhesResultado();
+        QCOMPARE(opened, 0);
+        QCOMPARE(m_day->day.messages.size(), std::size_t(1));
+        QCOMPARE(m_day->day.messages[0].text,
+                 QStringLiteral("Selecione a aba \"Custo Produtos\" e marque um item para exibir os detalhes."));
+        child<QTabWidget>(*w, "PageControl1")->setCurrentWidget(child(*w, "TabSheet_CustoProdutos"));
+        w->DetalhesResultado();
+        QCOMPARE(opened, 1);
+    }
+
+    // The main window's opener shows the window modally with the day in the caption, destroys
+    // it when it closes, and the family list is read again.
+    void openerShowsTheWindowModallyAndDestroysIt()
+    {
+        QVERIFY(cds("CDS_Resultado").locate(QStringLiteral("ID_FAMILIA"), kLinguicas));
+        m_day->menu->setResultWindowOpeners({{}, {}, results::openIndustrializadoResultado, {}});
+        QString shownCaption;
+        QPointer<QWidget> shown;
+        QTimer::singleShot(0, this, [&] {
+            shown = QApplication::activeModalWidget();
+            if (shown) {
+                shownCaption = shown->windowTitle();
+                shown->close();
+            }
+        });
+        m_day->menu->DBText30Click();
+        m_day->menu->setResultWindowOpeners({});
+        QCOMPARE(shownCaption, QStringLiteral("Resultado da Produção - ") + QLocale().toString(kDia, QLocale::ShortFormat));
+        QVERIFY(shown.isNull());
+        QVERIFY(m_day->day.messages.empty());
+    }
+};
+
+QTEST_MAIN(TestIndustrialResult)
+#include "tst_industrial_result.moc"
