@@ -212,6 +212,11 @@ private Q_SLOTS:
         QTest::newRow("day not a date") << QString() << gerente << senha
                                         << QStringList{QStringLiteral("generate"), QStringLiteral("--day"), QStringLiteral("2024-02-30")}
                                         << 2 << QString() << QStringLiteral("Dia inválido: \"2024-02-30\".");
+        QTest::newRow("export not available")
+            << QString() << gerente << senha
+            << (QStringList{QStringLiteral("export")} + onTheDay +
+                QStringList{QStringLiteral("--slaughter"), QStringLiteral("--out"), QStringLiteral("abate.xlsx")})
+            << 2 << QString() << QStringLiteral("O comando export ainda não está disponível");
     }
     void refusals()
     {

@@ -163,9 +163,8 @@ Status BatchRun::runCommand(data::TDataModule_Custo& module, double unit)
     case Command::UndoCapture:
         return undoCapture(module, unit);
     case Command::Export:
-        return exportWorkbook(module, unit);
     case Command::Publish:
-        break;
+        break; // not available: refused before the login
     }
     return Status::Usage;
 }
@@ -238,12 +237,6 @@ Status BatchRun::undoCapture(data::TDataModule_Custo& module, double unit)
         return Status::Failed;
     }
     return Status::Done;
-}
-
-Status BatchRun::exportWorkbook(data::TDataModule_Custo&, double)
-{
-    printError(QStringLiteral("O comando export ainda não está disponível nesta versão."));
-    return Status::Usage;
 }
 
 } // namespace custos::batch

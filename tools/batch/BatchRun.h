@@ -40,7 +40,6 @@ private:
     Status closeOrReopen(data::TDataModule_Custo& module, double unit);
     Status history(data::TDataModule_Custo& module, double unit);
     Status undoCapture(data::TDataModule_Custo& module, double unit);
-    Status exportWorkbook(data::TDataModule_Custo& module, double unit);
     dayproc::Notify notifier();
     void printError(const QString& text);
 

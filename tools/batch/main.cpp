@@ -23,6 +23,18 @@ int usageFailure(QTextStream& err, const QString& message)
     return int(Status::Usage);
 }
 
+// The commands whose windows this version does not have yet.
+QString unavailable(Command command)
+{
+    if (command == Command::Export)
+        return QStringLiteral("O comando export ainda não está disponível: as janelas de resultado, cujas grades ele "
+                              "grava, não fazem parte desta versão.");
+    if (command == Command::Publish)
+        return QStringLiteral("O comando publish ainda não está disponível: a exportação para tabela de preço não faz "
+                              "parte desta versão.");
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -41,10 +53,8 @@ int main(int argc, char* argv[])
         out << (options.command ? commandHelp(*options.command) : generalHelp());
         return int(Status::Done);
     }
-    if (options.command == Command::Publish) {
-        err << QStringLiteral("O comando publish ainda não está disponível: a exportação para tabela de preço "
-                              "não faz parte desta versão.")
-            << Qt::endl;
+    if (const QString missing = unavailable(*options.command); !missing.isEmpty()) {
+        err << missing << Qt::endl;
         return int(Status::Usage);
     }
 
