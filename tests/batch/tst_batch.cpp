@@ -7,6 +7,7 @@
 #include "DayOperationsFixture.h"
 #include "FixtureDay.h"
 #include "MenuDay.h"
+#include "TableRows.h"
 #include "TF_Menu.h"
 
 #include <QFile>
@@ -58,11 +59,8 @@ std::unique_ptr<TestDatabase> fixtureDatabase(bool overTheLink)
     auto db = std::make_unique<TestDatabase>();
     for (const char* fixture : {"custo_dia.sql", "catalogue_dia.sql"}) {
         db->loadFixture(QString::fromLatin1(fixture));
-        if (overTheLink) {
-            QFile file(QStringLiteral(CUSTOS_FIXTURES "/") + QLatin1String(fixture));
-            file.open(QIODevice::ReadOnly);
-            db->execOnUnit(QString::fromUtf8(file.readAll()));
-        }
+        if (overTheLink)
+            db->loadFixtureOnUnit(QString::fromLatin1(fixture));
     }
     if (overTheLink)
         db->exec(QStringLiteral("UPDATE velko_cst.unidade SET dblink = 'UNIDADE2', tnsnames = 'CUSTOS_UN2' WHERE id_unidade = 1"));
@@ -74,25 +72,18 @@ std::unique_ptr<TestDatabase> fixtureDatabase(bool overTheLink)
     return db;
 }
 
-const char* const dayTables[] = {"consumo", "abate", "abate_materia_prima", "abate_produto", "abate_quartos",
-                                 "abate_preco", "abate_preco_receita", "abate_preco_historico", "industrial",
-                                 "industrial_produto", "industrial_mp", "industrial_insumo", "industrial_preco",
-                                 "industrial_preco_mp", "industrial_preco_receita", "industrial_produto_elaboracao",
-                                 "ind_preco_historico", "revenda", "revenda_produto", "revenda_preco", "log_custo"};
+const QStringList dayTables{"consumo", "abate", "abate_materia_prima", "abate_produto", "abate_quartos",
+                            "abate_preco", "abate_preco_receita", "abate_preco_historico", "industrial",
+                            "industrial_produto", "industrial_mp", "industrial_insumo", "industrial_preco",
+                            "industrial_preco_mp", "industrial_preco_receita", "industrial_produto_elaboracao",
+                            "ind_preco_historico", "revenda", "revenda_produto", "revenda_preco", "log_custo"};
 
 // The rows of the day's tables, without the moments the clock gives (the processing moment,
 // the capture's and the history's moments, the closing date).
 QString dayRows(const TestDatabase& db)
 {
-    QString all;
-    for (const char* table : dayTables)
-        all += QLatin1String(table) + u':' +
-               db.scalar(QStringLiteral("select string_agg(r::text, '|' order by r::text) from ("
-                                        "select to_jsonb(t) - array['data_processamento', 'data_historico', 'data_fechamento']"
-                                        " r from velko_cst.%1 t) x")
-                             .arg(QLatin1String(table))) +
-               u'\n';
-    return all;
+    return tableRows(db, dayTables,
+                     QStringLiteral("column_name in ('data_processamento', 'data_historico', 'data_fechamento')"));
 }
 
 const QString reopenAll = QStringLiteral(
