@@ -1,9 +1,9 @@
 #include "TF_login.h"
 
-#include "AppStatements.h"
 #include "ErrorDisplay.h"
 #include "Global_Library.h"
 #include "KeyPreview.h"
+#include "Login.h"
 #include "MessageBox.h"
 #include "TF_Menu.h"
 #include "TNumEdit.h"
@@ -200,29 +200,14 @@ void TF_login::b_loginClick()
     m_bLogin->setEnabled(false);
     m_bCancela->setEnabled(false);
     try {
-        session::DBXConnection& connection = m_library.connection();
-        if (connection.isConnected())
-            connection.close();
-        connection.setParam(QStringLiteral("DATABASE"), m_comboBanco->currentText());
-        connection.setParam(QStringLiteral("USER_NAME"), m_edUsuario->text().trimmed());
-        connection.setParam(QStringLiteral("PASSWORD"), m_edSenha->text());
-        connection.setParam(QStringLiteral("DEFAULT COMPANY"), m_edEmpresa->text());
-        connection.open();
-        connection.execute(statements::Q_SetRole);
-        connection.execute(statements::Q_ConectaEmpresa,
-                           session::Params().setText(QStringLiteral("EMPRESA"),
-                                                     connection.param(QStringLiteral("DEFAULT COMPANY"))));
-        const session::Result user = connection.query(
-            statements::Q_User, session::Params().setText(QStringLiteral("USERNAME"),
-                                              connection.param(QStringLiteral("USER_NAME"))));
-        if (user.rowCount() == 0) {
-            ui::showMessage(ui::MessageType::Error, ui::MessageButtons::Ok,
-                            QStringLiteral("Este usuário não tem permissão para acessar o sistema de custo."),
-                            this);
+        try {
+            setFlags(logIn(m_library.connection(), {m_comboBanco->currentText(), m_edUsuario->text(),
+                                                    m_edSenha->text(), m_edEmpresa->text()}));
+        } catch (const UnregisteredUserError&) {
+            ui::showMessage(ui::MessageType::Error, ui::MessageButtons::Ok, UnregisteredUserError::message(), this);
             reject();
             return;
         }
-        setFlags(user.value(0, user.indexOf(QStringLiteral("NIVEL_ACESSO"))).toString());
     } catch (...) {
         m_bLogin->setEnabled(true);
         m_bCancela->setEnabled(true);
@@ -235,7 +220,7 @@ void TF_login::setFlags(const QString& nivelAcesso)
 {
     m_menu.user_admin = nivelAcesso == QLatin1String("ADM");
     m_menu.user_custo = nivelAcesso == QLatin1String("CUS");
-    m_menu.user_operador = nivelAcesso == QLatin1String("USR");
+    m_menu.user_operador = isOperator(nivelAcesso);
 }
 
 void TF_login::b_cancelaClick()

@@ -45,6 +45,12 @@ QString dbLink(const data::TDataModule_Custo& module)
     return parametros(module).fieldByName(QStringLiteral("DBLINK")).asString();
 }
 
+QDateTime processingMoment()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
+}
+
 server::GenerationInput generationInput(const data::TDataModule_Custo& module, double unit, const QDate& day,
                                         const QDateTime& moment, bool capturePrices)
 {

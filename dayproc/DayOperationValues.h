@@ -15,6 +15,9 @@ namespace custos::dayproc {
 server::ProcessFlags processFlags(const data::TDataModule_Custo& module);
 QString dbLink(const data::TDataModule_Custo& module);
 
+// The processing moment of a generation: the workstation's clock, to the second.
+QDateTime processingMoment();
+
 server::GenerationInput generationInput(const data::TDataModule_Custo& module, double unit, const QDate& day,
                                         const QDateTime& moment, bool capturePrices);
 

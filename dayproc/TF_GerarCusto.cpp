@@ -1,5 +1,6 @@
 #include "TF_GerarCusto.h"
 
+#include "DayOperationValues.h"
 #include "ErrorDisplay.h"
 #include "GenerationBlocks.h"
 
@@ -69,13 +70,12 @@ QDate TF_GerarCusto::Processa()
 
 void TF_GerarCusto::cxButton1Click()
 {
-    const QDateTime moment = QDateTime::currentDateTime();
+    const QDateTime moment = processingMoment();
     m_cxLogOutput->clear();
     m_cxButton1->setEnabled(false);
     m_cxButton2->setEnabled(false);
     ui::guarded(this, [&] {
-        m_run(m_inputOf(QDateTime(moment.date(), QTime(moment.time().hour(), moment.time().minute(), moment.time().second())),
-                        m_cxCheckBox1->isChecked()),
+        m_run(m_inputOf(moment, m_cxCheckBox1->isChecked()),
               [this](const QString& line) { log(line); });
     });
     accept();

@@ -2,6 +2,7 @@
 
 #include "ClientDataSet.h"
 #include "DatabaseError.h"
+#include "DayOperationRules.h"
 #include "DataSource.h"
 #include "DataSourceRows.h"
 #include "GridColumn.h"
@@ -133,7 +134,7 @@ void TF_HistoricoCapturaPreco::SpeedButton1Click()
             marked = row + 1;
     }
     if (!marked || ui::showMessage(ui::MessageType::Confirmation, ui::MessageButtons::OkCancel,
-                                   QStringLiteral("Confirma desfazer captura do preço?"), this) != ui::MessageResult::Ok) {
+                                   priceCaptureUndoQuestion(), this) != ui::MessageResult::Ok) {
         reject();
         return;
     }
@@ -144,8 +145,7 @@ void TF_HistoricoCapturaPreco::SpeedButton1Click()
                h.fieldByName(QStringLiteral("DATA_HISTORICO")).asDateTime());
     } catch (const std::exception& error) {
         ui::showMessage(ui::MessageType::Confirmation, ui::MessageButtons::OkCancel,
-                        QStringLiteral("Falha ao desfazer captura do preço. Verifique!") + u'\r' + QStringLiteral("Erro: ") +
-                            errorText(error),
+                        priceCaptureUndoFailure(errorText(error)),
                         this);
         return;
     }

@@ -35,11 +35,6 @@ namespace custos::session {
 class DBXConnection;
 }
 
-namespace custos::server {
-class DayClosing;
-struct Listing;
-}
-
 namespace custos::dayproc {
 
 class ClickLabel;
@@ -117,16 +112,9 @@ private:
     void applyR2(double unit);
     void applyR3();
     void selectFirstProcessTab();
-    void synchroniseAproveitamento();
     void openDetail(const ResultWindowOpener& opener);
     bool isSlaughterLoaded(); // shows the message when it is not
-    bool closeDay(const server::DayClosing& closing, const QDate& day);  // false: stopped
-    bool reopenDay(const server::DayClosing& closing, const QDate& day); // false: stopped
     void refreshAfterClosing();
-    // Shows a check's refusal: head, the request line and the listed values, the complete list
-    // as the detail text.
-    ui::MessageResult showListing(ui::MessageType type, ui::MessageButtons buttons, const QString& head,
-                                  const QString& request, const server::Listing& listing);
 
     data::TDataModule_Custo* m_module = nullptr;
     session::DBXConnection* m_connection = nullptr;

@@ -7,10 +7,10 @@
 #include "DBLabel.h"
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
-#include "DayParameters.h"
+#include "DayDatasets.h"
+#include "DayOperationRules.h"
 #include "DayprocStatements.h"
-#include "DisplayFormat.h"
-#include "MessageBox.h"
+#include "NoticeBoxes.h"
 #include "Query.h"
 #include "RecordPanel.h"
 #include "TabAbateBovinos.h"
@@ -29,20 +29,9 @@ namespace custos::dayproc {
 
 namespace {
 
-const QString aproveitamentoFormat = QStringLiteral("###,###,##0.00");
-
 QString shortDate(const QDate& day)
 {
     return QLocale().toString(day, QLocale::ShortFormat);
-}
-
-// Closes a dataset, sets its unit and day and opens it again.
-void reopen(data::DataSet& dataSet, session::Params& params, double unit, const QDate& day)
-{
-    dataSet.close();
-    setParameter(params, QStringLiteral("ID_UNIDADE"), unit);
-    setParameter(params, QStringLiteral("DATA"), day);
-    dataSet.open();
 }
 
 // Runs each step, also after a step failed; the first failure is raised at the end.
@@ -78,15 +67,8 @@ private:
 bool TF_Menu::PlannerCalendar1DaySelect(const QDate& day)
 {
     openParametros(day);
-    const data::Field& inicio =
-        module().dataSet(QStringLiteral("CDS_Parametros")).fieldByName(QStringLiteral("DATA_INICIO_SISTEMA"));
-    if (!inicio.isNull() && day < inicio.asDateTime().date()) {
-        ui::showMessage(ui::MessageType::Information, ui::MessageButtons::Ok,
-                        QStringLiteral("Versão liberada para informações a partir de ") + inicio.asString() +
-                            QStringLiteral("."),
-                        this);
+    if (!dayShowsInformation(module(), day, noticeBoxes(this)))
         return false;
-    }
     applyR1();
     AjustaLayout();
     Waiting = ui::WaitOverlay::isShowing(this);
@@ -111,89 +93,30 @@ bool TF_Menu::PlannerCalendar1DaySelect(const QDate& day)
     return true;
 }
 
+// The datasets are opened by DayDatasets; the window shows what they hold.
 void TF_Menu::loadDayDatasets(const QDate& day, double unit)
 {
     data::TDataModule_Custo& m = module();
-    const data::DataSet& parametros = m.dataSet(QStringLiteral("CDS_Parametros"));
-
-    reopen(m.query(QStringLiteral("Q_Moeda")), m.query(QStringLiteral("Q_Moeda")).params(), unit, day);
-
-    data::ClientDataSet& abate = m.clientDataSet(QStringLiteral("CDS_Abate"));
-    data::ClientDataSet& acumulado = m.clientDataSet(QStringLiteral("CDS_AbateAcumulado"));
-    abate.close();
-    acumulado.close();
     setSlaughterDisplaySuspended(true);
+    openDayDatasets(m, unit, day);
 
-    data::ClientDataSet& produto = m.clientDataSet(QStringLiteral("CDS_AbateProduto"));
-    reopen(produto, m.query(QStringLiteral("Q_AbateProduto")).params(), unit, day);
-    data::ClientDataSet& nivel2 = m.clientDataSet(QStringLiteral("CDS_Abate_Produto_Nivel2"));
-    reopen(nivel2, nivel2.params(), unit, day);
-
+    const data::ClientDataSet& produto = m.clientDataSet(QStringLiteral("CDS_AbateProduto"));
     if (!produto.isEmpty()) {
-        session::Params& q = m.query(QStringLiteral("Q_Abate")).params();
-        const QString rateio = parametros.fieldByName(QStringLiteral("APROVEITAMENTO_RATEIO")).asString();
-        abate.close();
-        setParameter(q, QStringLiteral("ID_UNIDADE"), unit);
-        setParameter(q, QStringLiteral("DATA"), day);
-        setParameter(q, QStringLiteral("APROVEITAMENTO_RATEIO"), rateio);
         if (produto.fieldByName(QStringLiteral("CRITERIO_MIUDOS")).asString() != QLatin1String("A")) {
-            setParameter(q, QStringLiteral("APROVEITAMENTO"), 0.0);
             m_abateBovinos->Panel306()->show();
             applyR2(unit);
         } else {
-            setParameter(q, QStringLiteral("APROVEITAMENTO"), produto.aggregateByName(QStringLiteral("RESULTADO_GERAL")).asFloat());
             m_abateBovinos->Panel306()->hide();
         }
-        abate.open();
         applyR3();
-        synchroniseAproveitamento();
-        // The month-to-date statement apportions the by-products by the same rule as the day's.
-        session::Params& qa = m.query(QStringLiteral("Q_AbateAcumulado")).params();
-        setParameter(qa, QStringLiteral("APROVEITAMENTO_RATEIO"), rateio);
-        reopen(acumulado, qa, unit, day);
         m_abateBovinos->Panel241()->setText(QStringLiteral("Análise de Resultado do Abate de Bovinos do dia ") +
                                             shortDate(day));
     }
-
-    data::Query& pesoVivo = m.query(QStringLiteral("Q_Peso_Vivo"));
-    pesoVivo.close();
-    if (!nivel2.isEmpty() && abate.isActive() && !abate.isEmpty()) {
-        session::Params& p = pesoVivo.params();
-        setParameter(p, QStringLiteral("PESO_MORTO"), abate.fieldByName(QStringLiteral("T_PESO")).asFloat());
-        setParameter(p, QStringLiteral("QNTD_MORTO"), abate.fieldByName(QStringLiteral("T_CABECAS")).asFloat());
-        setParameter(p, QStringLiteral("P_CODIGO_EMPRESA"), unit);
-        setParameter(p, QStringLiteral("P_DATA"), day);
-        pesoVivo.open();
-        m_pnlPesoVivo->setVisible(parametros.fieldByName(QStringLiteral("EXIBE_RENDIMENTO_ABATE")).asFloat() != 0);
-    }
-
-    reopen(m.clientDataSet(QStringLiteral("CDS_Industrializado")), m.query(QStringLiteral("Q_Industrializado")).params(),
-           unit, day);
-    for (const char* stem : {"Resultado", "ResultadoAcumulado"}) {
-        session::Params& p = m.query(QStringLiteral("Q_") + QLatin1String(stem)).params();
-        setParameter(p, QStringLiteral("ID_FAMILIA"), 0);
-        reopen(m.clientDataSet(QStringLiteral("CDS_") + QLatin1String(stem)), p, unit, day);
-    }
+    if (m.query(QStringLiteral("Q_Peso_Vivo")).isActive())
+        m_pnlPesoVivo->setVisible(m.dataSet(QStringLiteral("CDS_Parametros"))
+                                      .fieldByName(QStringLiteral("EXIBE_RENDIMENTO_ABATE"))
+                                      .asFloat() != 0);
     m_producao->Panel5()->setText(QStringLiteral("Análise de Resultado da Produção do dia ") + shortDate(day));
-    for (const char* stem : {"Revenda", "ResumoRevenda", "ResumoRevendaAcumulado"})
-        reopen(m.clientDataSet(QStringLiteral("CDS_") + QLatin1String(stem)),
-               m.query(QStringLiteral("Q_") + QLatin1String(stem)).params(), unit, day);
-}
-
-void TF_Menu::synchroniseAproveitamento()
-{
-    data::ClientDataSet& abate = module().clientDataSet(QStringLiteral("CDS_Abate"));
-    const data::Aggregate& resultado =
-        module().clientDataSet(QStringLiteral("CDS_AbateProduto")).aggregateByName(QStringLiteral("RESULTADO_GERAL"));
-    data::Field& total = abate.fieldByName(QStringLiteral("TOTAL_APROVEITAMENTO"));
-    const auto text = [](const QVariant& v) {
-        return v.isNull() ? QString() : data::formatNumber(v.toDouble(), aproveitamentoFormat, QLocale());
-    };
-    if (text(resultado.value()) == text(total.value()))
-        return;
-    abate.edit();
-    total.setValue(resultado.value());
-    abate.post();
 }
 
 void TF_Menu::setSlaughterDisplaySuspended(bool suspended)

@@ -5,10 +5,10 @@
 
 #include "CostGeneration.h"
 #include "DataModule_Custo.h"
-#include "DayClosing.h"
 #include "DayOperationValues.h"
-#include "DayState.h"
+#include "DayOperationRules.h"
 #include "ErrorDisplay.h"
+#include "NoticeBoxes.h"
 #include "PlannerCalendar.h"
 #include "TF_GerarCusto.h"
 #include "WaitOverlay.h"
@@ -18,18 +18,9 @@ namespace custos::dayproc {
 void TF_Menu::cxButton1Click()
 {
     ui::guarded(this, [this] {
-        if (!DayState::of(module()).allowsGeneration()) {
-            ui::showMessage(ui::MessageType::Information, ui::MessageButtons::Ok,
-                            QStringLiteral("O dia já foi fechado. Para reprocessar você deverá reabrir o dia."), this);
-            return;
-        }
         const QDate day = calendarDate();
-        const server::Listing later = server::DayClosing(module()).laterClosedDays(unit(), day);
-        if (!later.isEmpty()) {
-            showListing(ui::MessageType::Error, ui::MessageButtons::Ok, QStringLiteral("Existem fechamentos posteriores a esta data."),
-                        QStringLiteral("Para reabrir essa data você deverá desfazer o fechamento das seguintes datas:"), later);
+        if (!generationAllowed(module(), unit(), day, noticeBoxes(this)))
             return;
-        }
 
         ui::WaitOverlay overlay(this);
         QDate generated = day;

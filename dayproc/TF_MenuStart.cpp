@@ -6,7 +6,7 @@
 #include "ClientDataSet.h"
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
-#include "DayParameters.h"
+#include "DayDatasets.h"
 #include "DayprocStatements.h"
 #include "MessageBox.h"
 #include "PlannerCalendar.h"
@@ -70,12 +70,7 @@ void TF_Menu::FormShow()
 
 void TF_Menu::openParametros(const QDate& day)
 {
-    data::ClientDataSet& parametros = module().clientDataSet(QStringLiteral("CDS_Parametros"));
-    parametros.close();
-    session::Params& params = module().query(QStringLiteral("Q_Parametros")).params();
-    setParameter(params, QStringLiteral("ID_UNIDADE"), unit());
-    setParameter(params, QStringLiteral("DATA"), day);
-    parametros.open();
+    dayproc::openParametros(module(), unit(), day);
 }
 
 double TF_Menu::unit() const

@@ -63,11 +63,8 @@ WindowRun generateFromTheWindow(bool overTheLink)
     TestDatabase db;
     for (const char* fixture : {"custo_dia.sql", "catalogue_dia.sql"}) {
         db.loadFixture(QString::fromLatin1(fixture));
-        if (overTheLink) {
-            QFile file(QStringLiteral(CUSTOS_FIXTURES "/") + QLatin1String(fixture));
-            file.open(QIODevice::ReadOnly);
-            db.execOnUnit(QString::fromUtf8(file.readAll()));
-        }
+        if (overTheLink)
+            db.loadFixtureOnUnit(QString::fromLatin1(fixture));
     }
     if (overTheLink)
         db.exec(QStringLiteral("UPDATE velko_cst.unidade SET dblink = 'UNIDADE2', tnsnames = 'CUSTOS_UN2' WHERE id_unidade = 1"));

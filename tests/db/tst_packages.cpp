@@ -29,7 +29,6 @@
 #include "FixtureDay.h"
 #include "TestDatabase.h"
 
-#include <QFile>
 #include <QThread>
 #include <QtTest>
 #include <cmath>
@@ -338,9 +337,7 @@ private Q_SLOTS:
     // The same packages in the unit's processing database, called over its link.
     void generationOverTheLink()
     {
-        QFile fixture(QStringLiteral(CUSTOS_FIXTURES "/custo_dia.sql"));
-        QVERIFY(fixture.open(QIODevice::ReadOnly));
-        m_db->execOnUnit(QString::fromUtf8(fixture.readAll()));
+        m_db->loadFixtureOnUnit(QStringLiteral("custo_dia.sql"));
         m_c->execute(QStringLiteral(
                          "BEGIN\n"
                          "velko_cst.pkg_consumo.gera_consumo@UNIDADE2(:id_unidade, :data_base);\n"

@@ -9,6 +9,7 @@
 #include "FixtureDay.h"
 #include "OperationError.h"
 #include "PriceCaptureUndo.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 
 #include <QTest>
@@ -36,27 +37,19 @@ server::GenerationInput input(const QString& link, const QString& closingType = 
 }
 
 // The unit's results of March in the central database, table by table, one text per table.
-const char* const resultTables[] = {"consumo", "abate", "abate_materia_prima", "abate_produto", "abate_quartos", "abate_preco",
-                                    "abate_preco_receita", "abate_preco_historico", "industrial", "industrial_produto",
-                                    "industrial_mp", "industrial_insumo", "industrial_preco", "industrial_preco_mp",
-                                    "industrial_preco_receita", "industrial_produto_elaboracao", "ind_preco_historico",
-                                    "revenda", "revenda_produto", "revenda_preco"};
+const QStringList resultTables{"consumo", "abate", "abate_materia_prima", "abate_produto", "abate_quartos", "abate_preco",
+                               "abate_preco_receita", "abate_preco_historico", "industrial", "industrial_produto",
+                               "industrial_mp", "industrial_insumo", "industrial_preco", "industrial_preco_mp",
+                               "industrial_preco_receita", "industrial_produto_elaboracao", "ind_preco_historico",
+                               "revenda", "revenda_produto", "revenda_preco"};
 
 // The rows without the keys the packages draw (numeric(15)): a run over the link draws them in
 // the unit's database, where the log entry does not draw one. The capture's user is left out
 // too: in the unit's database the packages run as the link's user.
 QString dump(const TestDatabase& db)
 {
-    QString all;
-    for (const char* table : resultTables)
-        all += QLatin1String(table) + u':' +
-               db.scalar(QStringLiteral("select string_agg(r::text, '|' order by r::text) from ("
-                                        "select to_jsonb(t) - array(select column_name::text from information_schema.columns"
-                                        " where table_schema = 'velko_cst' and table_name = '%1'"
-                                        " and (numeric_precision = 15 and numeric_scale = 0 or column_name = 'usuario_historico')) r from velko_cst.%1 t) x")
-                             .arg(QLatin1String(table))) +
-               u'\n';
-    return all;
+    return custos::test::tableRows(
+        db, resultTables, QStringLiteral("numeric_precision = 15 and numeric_scale = 0 or column_name = 'usuario_historico'"));
 }
 
 struct Central
@@ -64,9 +57,7 @@ struct Central
     Central()
     {
         db.loadFixture(QStringLiteral("custo_dia.sql"));
-        QFile fixture(QStringLiteral(CUSTOS_FIXTURES "/custo_dia.sql"));
-        fixture.open(QIODevice::ReadOnly);
-        db.execOnUnit(QString::fromUtf8(fixture.readAll()));
+        db.loadFixtureOnUnit(QStringLiteral("custo_dia.sql"));
         connection = db.connect();
     }
     TestDatabase db;

@@ -227,12 +227,26 @@ void TestDatabase::execOnUnit(const QString& sql) const
     runAsOwner(m_impl->unitName.isEmpty() ? m_impl->name : m_impl->unitName, sql);
 }
 
-void TestDatabase::loadFixture(const QString& fileName) const
+namespace {
+
+QString fixtureText(const QString& fileName)
 {
     QFile f(QStringLiteral(CUSTOS_SOURCE_DIR "/tests/fixtures/") + fileName);
     if (!f.open(QIODevice::ReadOnly))
         throw std::runtime_error("missing fixture " + fileName.toStdString());
-    exec(QString::fromUtf8(f.readAll()));
+    return QString::fromUtf8(f.readAll());
+}
+
+} // namespace
+
+void TestDatabase::loadFixture(const QString& fileName) const
+{
+    exec(fixtureText(fileName));
+}
+
+void TestDatabase::loadFixtureOnUnit(const QString& fileName) const
+{
+    execOnUnit(fixtureText(fileName));
 }
 
 QString TestDatabase::scalar(const QString& sql) const { return scalarAsOwner(m_impl->name, sql); }

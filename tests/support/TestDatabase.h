@@ -36,6 +36,8 @@ public:
     void execOnUnit(const QString& sql) const;
     // Runs a fixture file of tests/fixtures (name without folder) as the cluster owner.
     void loadFixture(const QString& fileName) const;
+    // The same fixture in the unit database (a central database's, or this one when it is a unit's).
+    void loadFixtureOnUnit(const QString& fileName) const;
     // A single value of a query run as the cluster owner ("" for NULL or no rows).
     QString scalar(const QString& sql) const;
 

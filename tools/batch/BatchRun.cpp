@@ -1,0 +1,242 @@
+#include "BatchRun.h"
+
+#include "ClientDataSet.h"
+#include "CostGeneration.h"
+#include "DBXConnection.h"
+#include "DataModule_Custo.h"
+#include "DatabaseError.h"
+#include "DayDatasets.h"
+#include "DayOperationValues.h"
+#include "Login.h"
+#include "OperationError.h"
+#include "Query.h"
+
+namespace custos::batch {
+
+namespace {
+
+const QString momentFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
+// The commands that change the day; an operator may only look (history) and export.
+bool changesTheDay(Command command)
+{
+    return command != Command::History && command != Command::Export;
+}
+
+QString doneText(Command command)
+{
+    switch (command) {
+    case Command::Generate:
+        return QStringLiteral("custo gerado");
+    case Command::Close:
+        return QStringLiteral("dia fechado");
+    case Command::Reopen:
+        return QStringLiteral("dia reaberto");
+    case Command::History:
+        return QStringLiteral("histórico listado");
+    case Command::UndoCapture:
+        return QStringLiteral("captura de preço desfeita");
+    case Command::Export:
+        return QStringLiteral("planilha gravada");
+    case Command::Publish:
+        break;
+    }
+    return QStringLiteral("concluído");
+}
+
+QString statusText(Status status, Command command)
+{
+    switch (status) {
+    case Status::Done:
+        return doneText(command);
+    case Status::Refused:
+        return QStringLiteral("recusado, nada foi feito");
+    case Status::Usage:
+    case Status::Failed:
+        break;
+    }
+    return QStringLiteral("falhou");
+}
+
+// A message's line breaks (carriage returns) as the terminal's.
+QString forTerminal(QString text)
+{
+    text.replace(u'\r', u'\n');
+    while (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+QString cell(const data::DataSet& dataSet, int row, const char* name)
+{
+    const QVariant value = dataSet.value(row, dataSet.fieldByName(QString::fromLatin1(name)).index());
+    if (value.typeId() == QMetaType::QDateTime)
+        return value.toDateTime().toString(momentFormat);
+    return value.toString();
+}
+
+} // namespace
+
+BatchRun::BatchRun(const BatchOptions& options, Account account, QTextStream& out, QTextStream& err)
+    : m_options(options), m_account(std::move(account)), m_out(out), m_err(err)
+{
+}
+
+void BatchRun::printError(const QString& text)
+{
+    m_out.flush();
+    m_err << forTerminal(text) << Qt::endl;
+}
+
+dayproc::Notify BatchRun::notifier()
+{
+    return [this](const dayproc::Notice& notice) {
+        if (notice.buttons == dayproc::NoticeButtons::Ok) {
+            if (notice.type == dayproc::NoticeType::Error)
+                printError(notice.text);
+            else
+                m_out << forTerminal(notice.text) << Qt::endl;
+            return true;
+        }
+        m_out << forTerminal(notice.text) << Qt::endl;
+        if (m_options.yes) {
+            m_out << QStringLiteral("--yes: sim") << Qt::endl;
+            return true;
+        }
+        printError(QStringLiteral("Pergunta sem resposta: use --yes para prosseguir. Nada foi feito."));
+        return false;
+    };
+}
+
+Status BatchRun::runUnit(const QString& company)
+{
+    const Command command = *m_options.command;
+    Status status = Status::Failed;
+    try {
+        session::DBXConnection connection;
+        data::TDataModule_Custo module(connection);
+        const QString level =
+            app::logIn(connection, {m_account.database, m_account.user, m_account.password, company});
+        if (app::isOperator(level) && changesTheDay(command)) {
+            printError(QStringLiteral("O usuário %1 é operador: pode executar somente history e export.")
+                           .arg(connection.param(QStringLiteral("USER_NAME"))));
+            status = Status::Refused;
+        } else {
+            data::Query& getEmpresa = module.query(QStringLiteral("GetEmpresa"));
+            getEmpresa.close();
+            getEmpresa.open();
+            status = runCommand(module, getEmpresa.fieldByName(QStringLiteral("CODIGO_EMPRESA")).asFloat());
+        }
+    } catch (const app::UnregisteredUserError&) {
+        printError(app::UnregisteredUserError::message());
+        status = Status::Refused;
+    } catch (const server::OperationError& error) {
+        printError(error.message());
+        status = Status::Refused;
+    } catch (const session::DatabaseError& error) {
+        printError(error.userText());
+        status = error.kind() == session::DatabaseErrorKind::PackageRefusal ? Status::Refused : Status::Failed;
+    } catch (const std::exception& error) {
+        printError(QString::fromUtf8(error.what()));
+        status = Status::Failed;
+    }
+    m_out << QStringLiteral("Unidade %1, dia %2: %3")
+                 .arg(company, m_options.day.toString(Qt::ISODate), statusText(status, command))
+          << Qt::endl;
+    return status;
+}
+
+Status BatchRun::runCommand(data::TDataModule_Custo& module, double unit)
+{
+    dayproc::openParametros(module, unit, m_options.day);
+    if (!dayproc::dayShowsInformation(module, m_options.day, notifier()))
+        return Status::Refused;
+    dayproc::openDayDatasets(module, unit, m_options.day);
+    switch (*m_options.command) {
+    case Command::Generate:
+        return generate(module, unit);
+    case Command::Close:
+    case Command::Reopen:
+        return closeOrReopen(module, unit);
+    case Command::History:
+        return history(module, unit);
+    case Command::UndoCapture:
+        return undoCapture(module, unit);
+    case Command::Export:
+    case Command::Publish:
+        break; // not available: refused before the login
+    }
+    return Status::Usage;
+}
+
+Status BatchRun::generate(data::TDataModule_Custo& module, double unit)
+{
+    if (!dayproc::generationAllowed(module, unit, m_options.day, notifier()))
+        return Status::Refused;
+    const server::GenerationInput input = dayproc::generationInput(module, unit, m_options.day, dayproc::processingMoment(),
+                                                                   m_options.capturePrices);
+    server::CostGeneration(module.connection()).run(input, [this](const QString& line) { m_out << line << Qt::endl; });
+    return Status::Done;
+}
+
+Status BatchRun::closeOrReopen(data::TDataModule_Custo& module, double unit)
+{
+    const dayproc::ClosingPath wanted =
+        m_options.command == Command::Close ? dayproc::ClosingPath::Close : dayproc::ClosingPath::Reopen;
+    return dayproc::closeOrReopenDay(module, unit, m_options.day, notifier(), wanted) == dayproc::Outcome::Done
+               ? Status::Done
+               : Status::Refused;
+}
+
+Status BatchRun::history(data::TDataModule_Custo& module, double unit)
+{
+    if (dayproc::openDayLog(module, unit, m_options.day, notifier())) {
+        const data::DataSet& log = module.dataSet(QStringLiteral("CDS_LogCusto"));
+        m_out << QStringLiteral("Data\tUsuário\tHistórico") << Qt::endl;
+        for (int row = 0; row < log.recordCount(); ++row)
+            m_out << cell(log, row, "DATA_HISTORICO") << u'\t' << cell(log, row, "USUARIO") << u'\t'
+                  << forTerminal(cell(log, row, "HISTORICO")) << Qt::endl;
+    }
+    const data::DataSet& captures = dayproc::openDayHistory(module, "HistoricoCusto", unit, m_options.day);
+    if (!captures.isEmpty()) {
+        m_out << QStringLiteral("Capturas de preço que podem ser desfeitas:") << Qt::endl;
+        m_out << QStringLiteral("Data Processamento\tUsuário") << Qt::endl;
+        for (int row = 0; row < captures.recordCount(); ++row)
+            m_out << cell(captures, row, "DATA_HISTORICO") << u'\t' << cell(captures, row, "USUARIO_HISTORICO")
+                  << Qt::endl;
+    }
+    return Status::Done;
+}
+
+Status BatchRun::undoCapture(data::TDataModule_Custo& module, double unit)
+{
+    const dayproc::Notify notify = notifier();
+    if (!dayproc::priceCaptureUndoAllowed(module, notify) || !dayproc::openPriceCaptures(module, unit, m_options.day, notify))
+        return Status::Refused;
+    const data::DataSet& captures = module.dataSet(QStringLiteral("CDS_HistoricoCusto"));
+    const QString wanted = m_options.capture.toString(momentFormat);
+    int found = -1;
+    for (int row = 0; row < captures.recordCount() && found < 0; ++row) {
+        if (cell(captures, row, "DATA_HISTORICO") == wanted)
+            found = row;
+    }
+    if (found < 0) {
+        printError(QStringLiteral("Não existe captura de preço de %1 a desfazer neste dia.").arg(wanted));
+        return Status::Refused;
+    }
+    if (!notify({dayproc::NoticeType::Confirmation, dayproc::NoticeButtons::OkCancel, dayproc::priceCaptureUndoQuestion(), {}}))
+        return Status::Refused;
+    const auto value = [&](const char* name) {
+        return captures.value(found, captures.fieldByName(QString::fromLatin1(name)).index());
+    };
+    try {
+        dayproc::undoPriceCapture(module, value("ID_UNIDADE").toDouble(), value("DATA_GERACAO_CUSTO").toDateTime().date(),
+                                  value("DATA_HISTORICO").toDateTime());
+    } catch (const session::DatabaseError& error) {
+        printError(dayproc::priceCaptureUndoFailure(error.userText()));
+        return Status::Failed;
+    }
+    return Status::Done;
+}
+
+} // namespace custos::batch
