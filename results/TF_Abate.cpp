@@ -70,7 +70,7 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
     m_PrecoMedioOriginal = m_menu->addPriceViewItems([this](bool on) { PrecoMedioOriginal(on); });
     m_RecalcularAutomaticamente =
         m_menu->addRecalculationItems(module.autoRefresh(), [this](bool on) { RecalcularAutomaticamente(on); });
-    m_menu->addExportMenu(this);
+    m_menu->addExportMenu();
     m_menu->setExcelExport([this] {
         exportToWorkbook(this, QStringLiteral("Resultado do Abate"),
                          {{QStringLiteral("Matéria-Prima"), m_gridCompra},

@@ -81,7 +81,7 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
     m_PrecoMedioOriginal = m_menu->addPriceViewItems([this](bool on) { PrecoMedioOriginal(on); });
     m_RecalcularAutomaticamente =
         m_menu->addRecalculationItems(module.autoRefresh(), [this](bool on) { RecalcularAutomaticamente(on); });
-    m_menu->addExportMenu(this, [this] {
+    m_menu->addExportMenu([this] {
         parameters::TF_ExportaTabelaPrecos F_ExportaTabelaPrecos(
             m_module, {resultField("ID_UNIDADE"), m_day, resultField("ID_FAMILIA"), familyName()}, this);
         F_ExportaTabelaPrecos.exec();

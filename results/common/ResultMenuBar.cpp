@@ -85,7 +85,7 @@ QAction* ResultMenuBar::addRecalculationItems(bool checked, std::function<void(b
     return check;
 }
 
-void ResultMenuBar::addExportMenu(QWidget* window, std::function<void()> tabelaPrecos)
+void ResultMenuBar::addExportMenu(std::function<void()> tabelaPrecos)
 {
     addCommand(QStringLiteral("Exportar"), QStringLiteral("Excel"), QStringLiteral("Excel"), [this] {
         if (m_excelExport)

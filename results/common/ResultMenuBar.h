@@ -34,7 +34,7 @@ public:
     QAction* addRecalculationItems(bool checked, std::function<void(bool)> recalculation);
     // "Exportar" with "Excel" (the window's workbook export) and, after a separator,
     // "Tabela de Preços" running tabelaPrecos (nothing when empty).
-    void addExportMenu(QWidget* window, std::function<void()> tabelaPrecos = {});
+    void addExportMenu(std::function<void()> tabelaPrecos = {});
     // What "Excel" runs: the workbook export of the window's grids.
     void setExcelExport(std::function<void()> exportGrids);
 
