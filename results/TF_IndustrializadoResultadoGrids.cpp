@@ -110,26 +110,12 @@ void TF_IndustrializadoResultado::buildCustoProdutos(QWidget* page)
     m_gridCustoProdutos = v;
     addProductBands(v, m_DTS_Mercado, true, FooterAndGroups);
 
-    GridBand* custo = v->addBand(QStringLiteral("Custo Produção"), QStringLiteral("BandCustoProducao"));
-    custo->setHeaderStyle(Shared::cxStyle6());
-    const std::pair<const char*, const char*> perKg[] = {
-        {"VALOR_MATERIA_PRIMA_KG", "VALOR_MATERIA_PRIMA"}, {"VALOR_MOD_KG", "VALOR_MOD"},
-        {"VALOR_CIF_KG", "VALOR_CIF"},                     {"VALOR_INSUMO_KG", "VALOR_INSUMO"},
-        {"VALOR_EMBALAGEM_KG", "VALOR_EMBALAGEM"},         {"VALOR_SERVICO_KG", "VALOR_SERVICO"}};
-    const char* const captions[] = {"M.P.", "M.O.", "C.I.", "Insumos", "Embalagem", "Serviços"};
-    for (std::size_t i = 0; i < std::size(perKg); ++i) {
-        GridColumn* c = add(v, custo, perKg[i].first, QString::fromUtf8(captions[i]), 70);
-        c->setContentStyle(Shared::cxStyle8());
-        c->setFooterStyle(Shared::cxStyle8());
-        sum(v, c, "#,0.00", FooterAndGroups, perKg[i].second);
-    }
-    GridColumn* custoKg = add(v, custo, "CUSTO_INDUSTRIAL_KG", QStringLiteral("/ Kg"), 60);
-    custoKg->setContentStyle(Shared::cxStyle8());
-    GridColumn* custoTotal = add(v, custo, "CUSTO_INDUSTRIAL", QStringLiteral("Total"), 85);
-    custoTotal->setCanFocus(false);
-    custoTotal->setContentStyle(Shared::cxStyle8());
-    custoTotal->setFooterStyle(Shared::cxStyle8());
-    sum(v, custoTotal, "#,0.00", FooterAndGroups);
+    addProductionCostBand(v, {{"VALOR_MATERIA_PRIMA_KG", "VALOR_MATERIA_PRIMA", "M.P."},
+                              {"VALOR_MOD_KG", "VALOR_MOD", "M.O."},
+                              {"VALOR_CIF_KG", "VALOR_CIF", "C.I."},
+                              {"VALOR_INSUMO_KG", "VALOR_INSUMO", "Insumos"},
+                              {"VALOR_EMBALAGEM_KG", "VALOR_EMBALAGEM", "Embalagem"},
+                              {"VALOR_SERVICO_KG", "VALOR_SERVICO", "Serviços"}});
 
     // The yields are summed at the production-line and production-order levels only.
     GridBand* rendimento = v->addBand(QStringLiteral("Rendimento"), QStringLiteral("BandRendimento"));

@@ -92,4 +92,23 @@ void addProductBands(GridView* v, data::DataSource* markets, bool originalColumn
     sum(v, add(v, receita, "PRECO_TOTAL", QStringLiteral("Receita"), 80), "#,0.00", FooterAndGroups);
 }
 
+void addProductionCostBand(GridView* v, std::initializer_list<CostComponent> components)
+{
+    GridBand* custo = v->addBand(QStringLiteral("Custo Produção"), QStringLiteral("BandCustoProducao"));
+    custo->setHeaderStyle(Shared::cxStyle6());
+    for (const CostComponent& component : components) {
+        GridColumn* c = add(v, custo, component.perKgField, QString::fromUtf8(component.caption), 70);
+        c->setContentStyle(Shared::cxStyle8());
+        c->setFooterStyle(Shared::cxStyle8());
+        sum(v, c, "#,0.00", FooterAndGroups, component.totalField);
+    }
+    GridColumn* custoKg = add(v, custo, "CUSTO_INDUSTRIAL_KG", QStringLiteral("/ Kg"), 60);
+    custoKg->setContentStyle(Shared::cxStyle8());
+    GridColumn* custoTotal = add(v, custo, "CUSTO_INDUSTRIAL", QStringLiteral("Total"), 85);
+    custoTotal->setCanFocus(false);
+    custoTotal->setContentStyle(Shared::cxStyle8());
+    custoTotal->setFooterStyle(Shared::cxStyle8());
+    sum(v, custoTotal, "#,0.00", FooterAndGroups);
+}
+
 } // namespace custos::results::grids

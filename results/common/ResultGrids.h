@@ -47,4 +47,16 @@ void setSorting(grid::GridView* view, std::initializer_list<const char*> fields)
 // price and the revenue) of a product view.
 void addProductBands(grid::GridView* view, data::DataSource* markets, bool originalColumn, Sums production);
 
+// One component of a product's production cost: its per-kilogram field (summed as its total
+// field) and caption.
+struct CostComponent
+{
+    const char* perKgField;
+    const char* totalField;
+    const char* caption;
+};
+// The band "Custo Produção" of a product view: each component per kilogram, "/ Kg" and the
+// "Total", in the industrial-cost style, summed in the footer and the group footers.
+void addProductionCostBand(grid::GridView* view, std::initializer_list<CostComponent> components);
+
 } // namespace custos::results::grids
