@@ -77,6 +77,7 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
                           {QStringLiteral("Custo-Produtos"), m_gridCustoProdutos},
                           {QStringLiteral("Resultado-Projetado"), m_gridResultadoProjetado}});
     });
+    m_menu->addRefreshButton([this] { Atualizar(); });
 
     m_PageControl = new QTabWidget(this);
     m_PageControl->setObjectName(QStringLiteral("PageControl1"));

@@ -93,8 +93,7 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
                           {QStringLiteral("Resultado-Projetado"), m_gridResultadoProjetado},
                           {QStringLiteral("Custo-Produtos"), m_gridCustoProdutos}});
     });
-    m_menu->addCommand(QStringLiteral("Atualizar"), QStringLiteral("Atualizar"), QStringLiteral("Atualizar"),
-                       [this] { Atualizar(); });
+    m_menu->addRefreshButton([this] { Atualizar(); });
 
     m_familia = new ui::DBLabel(&module.dataSource(QStringLiteral("DTS_Resultado_DT")), QStringLiteral("FAMILIA"), this);
     m_familia->setObjectName(QStringLiteral("DBTextFamilia"));

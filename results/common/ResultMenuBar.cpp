@@ -2,6 +2,9 @@
 
 #include "ErrorDisplay.h"
 
+#include <QStyle>
+#include <QToolButton>
+
 namespace custos::results {
 
 ResultMenuBar::ResultMenuBar(QWidget* parent) : QMenuBar(parent)
@@ -102,6 +105,25 @@ void ResultMenuBar::addExportMenu(std::function<void()> tabelaPrecos)
 void ResultMenuBar::setExcelExport(std::function<void()> exportGrids)
 {
     m_excelExport = std::move(exportGrids);
+}
+
+QToolButton* ResultMenuBar::addRefreshButton(std::function<void()> refresh)
+{
+    auto* button = new QToolButton(this);
+    button->setObjectName(QStringLiteral("Atualizar"));
+    button->setText(QStringLiteral("Atualizar"));
+    button->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    button->setIconSize(QSize(24, 24));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    QFont font = button->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    button->setFont(font);
+    QWidget* window = parentWidget();
+    connect(button, &QToolButton::clicked, this, [window, refresh] { ui::guarded(window, refresh); });
+    setCornerWidget(button, Qt::TopRightCorner);
+    return button;
 }
 
 } // namespace custos::results

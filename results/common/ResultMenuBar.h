@@ -2,9 +2,12 @@
 // The menu bar of the result windows ("Menu de Opções"): menus in the order they are first
 // named, command items, check items and items shown disabled, each found by its object name.
 // "Exportar" > "Excel" runs the window's workbook export (nothing while the window has none).
+// "Atualizar" is a large button at the bar's right end.
 
 #include <QMenuBar>
 #include <functional>
+
+class QToolButton;
 
 namespace custos::results {
 
@@ -37,6 +40,8 @@ public:
     void addExportMenu(std::function<void()> tabelaPrecos = {});
     // What "Excel" runs: the workbook export of the window's grids.
     void setExcelExport(std::function<void()> exportGrids);
+    // "Atualizar": the large button in the bar's right corner, running refresh.
+    QToolButton* addRefreshButton(std::function<void()> refresh);
 
 private:
     std::function<void()> m_excelExport;

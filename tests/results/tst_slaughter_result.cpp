@@ -3,7 +3,7 @@
 // per row, the closed day and the operator; a typed price saved with and without automatic
 // recalculation, and a refused one kept visible as not saved; restoring prices (equal to the
 // row-by-row walk, filter cleared, No changes nothing); the restoration band; the offal
-// criterion; the condemnation tab.
+// criterion; the condemnation tab; "Atualizar".
 
 #include "DBLabel.h"
 #include "DataError.h"
@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace custos;
@@ -562,6 +563,30 @@ private Q_SLOTS:
         QCOMPARE(shownCaption, caption);
         QVERIFY(shown.isNull());
         QVERIFY(m_day->day.messages.empty());
+    }
+
+    // "Atualizar", the large button at the menu bar's right end, reads the products again.
+    void refreshButtonReadsTheProductsAgain()
+    {
+        auto w = m_day->openWindow();
+        auto* bar = child<QMenuBar>(*w, "MainMenu");
+        auto* button = child<QToolButton>(*w, "Atualizar");
+        QCOMPARE(bar->cornerWidget(Qt::TopRightCorner), button);
+        QVERIFY(button->isVisible());
+        QVERIFY(button->geometry().left() > bar->width() / 2);
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.abate_preco SET preco = preco_original + 2"));
+        rowOfProduct(products(), "1002");
+        const double stale = products().fieldByName(QStringLiteral("PRECO")).asFloat();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(m_day->day.messages.empty());
+        rowOfProduct(products(), "1002");
+        QCOMPARE(products().fieldByName(QStringLiteral("PRECO")).asFloat(),
+                 scalar(QStringLiteral("select p.preco::float8 from velko_cst.abate_preco p join velko_ven.produto v"
+                                       " on v.sequencial_produto = p.sequencial_produto where v.codigo_produto = '1002'"))
+                     .toDouble());
+        QVERIFY(products().fieldByName(QStringLiteral("PRECO")).asFloat() != stale);
+        checkSums(*child<GridView>(*w, "GridCustoProdutos"), "CDS_AbateProduto");
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.abate_preco SET preco = preco_original"));
     }
 
     void originalPriceColumnWidensTheRevenueBand()
