@@ -3,7 +3,9 @@
 // (varied to have no process rows, on a line of process type "T"). Footers equal the server's figures
 // for the process shown; the process tabs and the projected result's visibility; the raw
 // material's price lock and its saving; "Obter CMP" with and without weighted-average raw
-// material; the details message; the main window's opener.
+// material; the products' price lock by criterion and a typed product price saved with and
+// without automatic recalculation; the closed day and the operator; the condemnation tab; the
+// details message; "Atualizar"; the main window's opener.
 
 #include "DBLabel.h"
 #include "MessageBox.h"
@@ -13,9 +15,11 @@
 #include "TF_IndustrializadoResultado.h"
 
 #include <QAbstractItemModelTester>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTabBar>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace custos;
@@ -84,6 +88,29 @@ class TestIndustrialResult : public QObject
         QVERIFY(checked > 0);
         QAbstractItemModelTester tester(const_cast<grid::GridModel*>(&model),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
+    }
+
+    QString storedPrices() const
+    {
+        return scalar(QStringLiteral("select string_agg(id_industrial_preco || ':' || preco::text, ' '"
+                                     " order by id_industrial_preco) from velko_cst.industrial_preco"));
+    }
+
+    QString storedProductPrice(const char* codigo) const
+    {
+        return scalar(QStringLiteral("select distinct p.preco::float8 from velko_cst.industrial_preco p"
+                                     " join velko_cst.industrial_produto i on i.id_industrial_preco = p.id_industrial_preco"
+                                     " join velko_ven.produto v on v.sequencial_produto = i.sequencial_produto"
+                                     " where v.codigo_produto = '%1'")
+                          .arg(QLatin1String(codigo)));
+    }
+
+    int rowOfProduct(const char* codigo) const
+    {
+        data::ClientDataSet& produtos = cds("CDS_Resultado_DT");
+        if (!produtos.locate(QStringLiteral("CODIGO_PRODUTO"), QString::fromLatin1(codigo)))
+            qFatal("no product %s", codigo);
+        return produtos.recNo() - 1;
     }
 
     QString storedMpPrice(const char* codigo) const
@@ -338,6 +365,93 @@ private Q_SLOTS:
         m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original"));
     }
 
+    // Criterion "M" opens a product's price (light yellow) in both product views; a row of
+    // another criterion locks it, in the locked style, before it takes the focus.
+    void productPriceLockFollowsTheRowBeforeItTakesTheFocus_data()
+    {
+        QTest::addColumn<QString>("grid");
+        QTest::newRow("Custo Produtos") << QStringLiteral("GridCustoProdutos");
+        QTest::newRow("Resultado Projetado") << QStringLiteral("GridResultadoProjetado");
+    }
+
+    void productPriceLockFollowsTheRowBeforeItTakesTheFocus()
+    {
+        QFETCH(QString, grid);
+        const Variation v(m_day->db(),
+                          QStringLiteral("UPDATE velko_cst.produto_mercado SET criterio_receita = 'R' WHERE id_produto = 121"),
+                          QStringLiteral("UPDATE velko_cst.produto_mercado SET criterio_receita = NULL WHERE id_produto = 121"));
+        auto w = openFamily(kCortes);
+        auto* view = child<GridView>(*w, grid.toLatin1().constData());
+        grid::GridColumn* price = view->column(QStringLiteral("PRECO"));
+        const int locked = rowOfProduct("3002");
+        QCOMPARE(cds("CDS_Resultado_DT").fieldByName(QStringLiteral("CRITERIO_RECEITA")).asString(), QStringLiteral("R"));
+        const int open = rowOfProduct("3001");
+        QCOMPARE(cds("CDS_Resultado_DT").fieldByName(QStringLiteral("CRITERIO_RECEITA")).asString(), QStringLiteral("M"));
+
+        QVERIFY(view->focusSourceRow(open));
+        QList<bool> readOnlyWhenAnnounced;
+        connect(view, &GridView::rowAboutToReceiveFocus, this,
+                [&](int) { readOnlyWhenAnnounced << price->isReadOnly(); });
+        QVERIFY(view->focusSourceRow(locked));
+        QVERIFY(price->isReadOnly());
+        QCOMPARE(price->contentStyle().background, QColor(0x3A, 0x6E, 0xA5));
+        view->setFocusedColumn(price);
+        QVERIFY(!view->startEditing());
+        QVERIFY(view->focusSourceRow(open));
+        QVERIFY(!price->isReadOnly());
+        QCOMPARE(price->contentStyle().background, QColor(0xFF, 0xFF, 0x80));
+        QCOMPARE(readOnlyWhenAnnounced, (QList<bool>{true, false}));
+        disconnect(view, nullptr, this, nullptr);
+    }
+
+    void typedProductPriceIsSaved_data()
+    {
+        QTest::addColumn<bool>("autoRefresh");
+        QTest::newRow("recalculating") << true;
+        QTest::newRow("not recalculating") << false;
+    }
+
+    // A product price typed and left with Enter is saved at once to INDUSTRIAL_PRECO, only that
+    // product's; with automatic recalculation the product's revenue and the strip follow, without
+    // it the grid keeps the figures it read.
+    void typedProductPriceIsSaved()
+    {
+        QFETCH(bool, autoRefresh);
+        auto w = openFamily(kCortes);
+        if (child<QAction>(*w, "RecalcularAutomaticamente")->isChecked() != autoRefresh)
+            child<QAction>(*w, "RecalcularAutomaticamente")->trigger();
+        QCOMPARE(module().autoRefresh(), autoRefresh);
+        auto* view = child<GridView>(*w, "GridCustoProdutos");
+        data::ClientDataSet& produtos = cds("CDS_Resultado_DT");
+        const int row = rowOfProduct("3001");
+        const double typed = produtos.fieldByName(QStringLiteral("PRECO")).asFloat() + 3.25;
+        const double revenueBefore = produtos.fieldByName(QStringLiteral("PRECO_TOTAL")).asFloat();
+        const QString otherBefore = storedProductPrice("3002");
+
+        QVERIFY(view->focusSourceRow(row));
+        view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
+        typeIntoCell(view, QString::number(typed, 'f', 2));
+        QTest::keyClick(view->cellEditor(), Qt::Key_Return);
+        QVERIFY(m_day->day.messages.empty());
+
+        QCOMPARE(storedProductPrice("3001").toDouble(), typed);
+        QCOMPARE(storedProductPrice("3002"), otherBefore);
+        QCOMPARE(produtos.changeCount(), 0);
+        rowOfProduct("3001");
+        const double revenue = produtos.fieldByName(QStringLiteral("PRECO_TOTAL")).asFloat();
+        const QLocale locale;
+        auto* strip = child<results::SummaryStrip>(*w, "SummaryStrip");
+        if (autoRefresh) {
+            QVERIFY(!near(revenue, revenueBefore));
+            checkFooters(*view, "CDS_Resultado_DT");
+            QCOMPARE(strip->valueLabel(QStringLiteral("TOTAL_RECEITA"))->text(),
+                     locale.toString(sumOf(m_day->serverRows("CDS_Resultado_DT"), QStringLiteral("PRECO_TOTAL")), 'f', 2));
+        } else {
+            QCOMPARE(revenue, revenueBefore);
+        }
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original"));
+    }
+
     void closedDayOrOperatorLocksEveryPrice_data()
     {
         QTest::addColumn<bool>("operador");
@@ -363,6 +477,22 @@ private Q_SLOTS:
             view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
             QVERIFY(!view->startEditing());
             QVERIFY(cds("CDS_Resultado_DT").isReadOnly());
+
+            // Nor a product price, and the restore is refused with the dataset's error.
+            auto* produtos = child<GridView>(*w, "GridCustoProdutos");
+            QVERIFY(produtos->focusSourceRow(rowOfProduct("6001")));
+            produtos->setFocusedColumn(produtos->column(QStringLiteral("PRECO")));
+            QVERIFY(!produtos->startEditing());
+            const QString before = storedPrices();
+            const ui::ScopedMessageHook yes([this](ui::MessageType type, ui::MessageButtons, const QString& text) {
+                m_day->day.messages.push_back({type, text});
+                return ui::MessageResult::Yes;
+            });
+            child<QAction>(*w, "RestaurarPrecoMedioOriginal")->trigger();
+            QCOMPARE(m_day->day.messages.back().type, ui::MessageType::Error);
+            QVERIFY2(m_day->day.messages.back().text.contains(QLatin1String("somente leitura")),
+                     qPrintable(m_day->day.messages.back().text));
+            QCOMPARE(storedPrices(), before);
         }
         m_day->menu->user_operador = false;
         closed.reset();
@@ -382,6 +512,51 @@ private Q_SLOTS:
         child<QTabWidget>(*w, "PageControl1")->setCurrentWidget(child(*w, "TabSheet_CustoProdutos"));
         w->DetalhesResultado();
         QCOMPARE(opened, 1);
+    }
+
+    void condemnationTabFollowsTheParameter_data()
+    {
+        QTest::addColumn<int>("analise");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("1") << 1 << true;
+        QTest::newRow("0") << 0 << false;
+        QTest::newRow("2") << 2 << false;
+    }
+
+    void condemnationTabFollowsTheParameter()
+    {
+        QFETCH(int, analise);
+        QFETCH(bool, shown);
+        const Variation v(m_day->db(), QStringLiteral("UPDATE velko_cst.parametros SET analise_condenacoes = %1").arg(analise),
+                          QStringLiteral("UPDATE velko_cst.parametros SET analise_condenacoes = 1"));
+        m_day->reload();
+        auto w = openFamily(kCortes);
+        auto* pages = child<QTabWidget>(*w, "PageControl1");
+        QCOMPARE(pages->isTabVisible(pages->indexOf(child(*w, "TabSheet_Condenacoes"))), shown);
+        if (shown)
+            checkFooters(*child<GridView>(*w, "GridCondenacoes"), "CDS_CondenacaoDesossa");
+    }
+
+    // "Atualizar", the large button at the menu bar's right end, reads every grid again.
+    void refreshButtonReadsTheGridsAgain()
+    {
+        auto w = openFamily(kLinguicas);
+        auto* bar = child<QMenuBar>(*w, "MainMenu");
+        auto* button = child<QToolButton>(*w, "Atualizar");
+        QCOMPARE(bar->cornerWidget(Qt::TopRightCorner), button);
+        QVERIFY(button->isVisible());
+        QVERIFY(button->geometry().left() > bar->width() / 2);
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original + 2"));
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco_mp SET preco = preco + 1"
+                                        " WHERE codigo_metodo_custo_mp <> 'CMP'"));
+        QVERIFY(cds("CDS_Resultado_DT").fieldByName(QStringLiteral("PRECO")).asFloat() != storedProductPrice("6001").toDouble());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(m_day->day.messages.empty());
+        QCOMPARE(cds("CDS_Resultado_DT").fieldByName(QStringLiteral("PRECO")).asFloat(), storedProductPrice("6001").toDouble());
+        checkFooters(*child<GridView>(*w, "GridMateriaPrima"), "CDS_MateriaPrima_DT");
+        checkFooters(*child<GridView>(*w, "GridCustoProdutos"), "CDS_Resultado_DT");
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original"));
+        m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco_mp SET preco = preco_original"));
     }
 
     // The main window's opener shows the window modally with the day in the caption, destroys
