@@ -512,6 +512,17 @@ private Q_SLOTS:
         child<QTabWidget>(*w, "PageControl1")->setCurrentWidget(child(*w, "TabSheet_CustoProdutos"));
         w->DetalhesResultado();
         QCOMPARE(opened, 1);
+        auto* produtos = child<GridView>(*w, "GridCustoProdutos");
+        Q_EMIT produtos->cellDoubleClicked(0, produtos->column(QStringLiteral("PRECO")));
+        QCOMPARE(opened, 2);
+
+        // A double click on the projected result asks for the product cost tab as well.
+        child<QTabWidget>(*w, "PageControl1")->setCurrentWidget(child(*w, "TabSheet_ResultadoProjetado"));
+        auto* projetado = child<GridView>(*w, "GridResultadoProjetado");
+        Q_EMIT projetado->cellDoubleClicked(0, projetado->column(QStringLiteral("PRECO")));
+        QCOMPARE(opened, 2);
+        QCOMPARE(m_day->day.messages.size(), std::size_t(2));
+        QCOMPARE(m_day->day.messages[1].text, m_day->day.messages[0].text);
     }
 
     void condemnationTabFollowsTheParameter_data()
