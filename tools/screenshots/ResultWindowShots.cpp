@@ -1,16 +1,25 @@
 // The slaughter result window on the demo's last full day, one picture per tab shown (the demo's
-// unit does not analyse condemnations), and the product detail of the day's first product.
+// unit does not analyse condemnations), and the product detail of the day's first product; the
+// production result window on the same day for the family with the most products among those
+// made in more than one process, one picture per tab shown.
 
 #include "DemoSession.h"
 #include "Shot.h"
 
+#include <ClientDataSet.h>
+#include <DBXConnection.h>
+#include <DataModule_Custo.h>
 #include <PlannerCalendar.h>
 #include <TF_Abate.h>
 #include <TF_AbateAproveitamentoDetalhe.h>
+#include <TF_IndustrializadoResultado.h>
 #include <TF_Menu.h>
 
 #include <QCoreApplication>
+#include <QTabBar>
 #include <QTabWidget>
+#include <cstdio>
+#include <cstdlib>
 
 namespace custos::screenshots {
 
@@ -67,6 +76,39 @@ std::unique_ptr<QWidget> detalhe()
     return std::make_unique<results::TF_AbateAproveitamentoDetalhe>(*demo().module, demo().day, owner.get());
 }
 
+// The day's family with the most products among those made in more than one process.
+double familyOfSeveralProcesses()
+{
+    const session::Result family = demo().module->connection().query(
+        QStringLiteral("select p.id_familia from velko_cst.industrial i, velko_cst.industrial_produto p"
+                       " where p.id_industrial = i.id_industrial and i.id_unidade = :id_unidade and i.data = :data"
+                       " group by p.id_familia having count(distinct p.id_processo) > 1 order by count(*) desc, 1"),
+        session::Params().setNumber(QStringLiteral("id_unidade"), 1).setDate(QStringLiteral("data"), demo().day));
+    if (family.rowCount() == 0) {
+        std::fprintf(stderr, "screenshots: the demo's day has no family made in more than one process\n");
+        std::exit(1);
+    }
+    return family.value(0, 0).toDouble();
+}
+
+// F_IndustrializadoResultado on that family with a process tab and a tab chosen.
+std::function<std::unique_ptr<QWidget>()> industrializado(const char* tab, int process, QSize size)
+{
+    return [tab, process, size] {
+        dayproc::TF_Menu& menu = loadedMenu();
+        static const double family = familyOfSeveralProcesses();
+        demo().module->clientDataSet(QStringLiteral("CDS_Resultado")).locate(QStringLiteral("ID_FAMILIA"), family);
+        auto window = std::make_unique<results::TF_IndustrializadoResultado>(*demo().module, demo().day, &menu);
+        window->setWindowState(Qt::WindowNoState);
+        window->resize(size);
+        window->show();
+        window->findChild<QTabBar*>(QStringLiteral("TabControlProcessos"))->setCurrentIndex(process);
+        window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+            ->setCurrentWidget(window->findChild<QWidget*>(QString::fromLatin1(tab)));
+        return std::unique_ptr<QWidget>(std::move(window));
+    };
+}
+
 } // namespace
 
 std::vector<Shot> resultWindowShots()
@@ -78,6 +120,16 @@ std::vector<Shot> resultWindowShots()
         {QStringLiteral("F_Abate_ResultadoProjetado.png"), size,
          abate("TabSheet_Aproveitamento", "TabSheet_ResultadoProjetado", size)},
         {QStringLiteral("F_AbateAproveitamentoDetalhe.png"), QSize(820, 900), detalhe},
+        {QStringLiteral("F_IndustrializadoResultado_MateriaPrima.png"), size,
+         industrializado("TabSheet_MateriaPrima", 0, size)},
+        {QStringLiteral("F_IndustrializadoResultado_OutrosInsumos.png"), size,
+         industrializado("TabSheet_Insumos", 0, size)},
+        {QStringLiteral("F_IndustrializadoResultado_CustoProdutos.png"), size,
+         industrializado("TabSheet_CustoProdutos", 1, size)},
+        {QStringLiteral("F_IndustrializadoResultado_ResultadoProjetado.png"), size,
+         industrializado("TabSheet_ResultadoProjetado", 1, size)},
+        {QStringLiteral("F_IndustrializadoResultado_ProducaoElaboracao.png"), size,
+         industrializado("TabSheet_ProducaoElaboracao", 0, size)},
     };
 }
 
