@@ -11,52 +11,26 @@
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
 #include "DemoDay.h"
-#include "Figures.h"
-#include "GridColumn.h"
-#include "GridView.h"
 #include "MessageBox.h"
-#include "PlannerCalendar.h"
 #include "Provider.h"
 #include "Query.h"
-#include "StatementLog.h"
-#include "StatementReplay.h"
+#include "ResultWindowRounds.h"
 #include "ResultsStatements.h"
+#include "StatementLog.h"
 #include "TF_Abate.h"
-#include "TF_Menu.h"
 #include "TestDatabase.h"
 
-#include <QApplication>
 #include <QLocale>
-#include <QTabWidget>
-#include <QTest>
-#include <cstdio>
 
 using namespace custos;
-using bench::Clock;
-using bench::median;
-using bench::ms;
+using bench::Figure;
+using bench::inTurns;
+using bench::print;
 
 namespace {
 
 constexpr int kRounds = 15;
 constexpr int kRestoreRounds = 5;
-constexpr int kWarmUp = 2;
-
-// Brings every tab of the window to the front once and lets it paint.
-void paintEveryTab(results::TF_Abate& window)
-{
-    QApplication::processEvents();
-    for (const char* name : {"PageControl2", "PageControl1"}) {
-        auto* tabs = window.findChild<QTabWidget*>(QString::fromLatin1(name));
-        const int current = tabs->currentIndex();
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (!tabs->isTabVisible(i) || i == current)
-                continue;
-            tabs->setCurrentIndex(i);
-            QApplication::processEvents();
-        }
-    }
-}
 
 std::unique_ptr<results::TF_Abate> showWindow(data::TDataModule_Custo& module, QWidget* owner)
 {
@@ -64,7 +38,7 @@ std::unique_ptr<results::TF_Abate> showWindow(data::TDataModule_Custo& module, Q
     window->setWindowState(Qt::WindowNoState);
     window->resize(1440, 900);
     window->show();
-    paintEveryTab(*window);
+    bench::paintEveryTab(*window, {"PageControl2", "PageControl1"});
     return window;
 }
 
@@ -86,51 +60,7 @@ void noteRereads(bench::StatementLog& log, data::TDataModule_Custo& module, std:
 
 bench::SentStatement priceUpdate(double price, double id)
 {
-    session::Params p;
-    p.setNumber(QStringLiteral("S1"), price);
-    p.setNumber(QStringLiteral("K1"), id);
-    return {QStringLiteral("DSP_AbateProduto"),
-            QStringLiteral("UPDATE VELKO_CST.ABATE_PRECO SET PRECO = :S1 WHERE ID_ABATE_PRECO = :K1"), p};
-}
-
-struct Figure
-{
-    double window;
-    double server;
-};
-
-// Runs the window's side and the replay in turns and gives their medians.
-template <class Window>
-Figure inTurns(int rounds, bench::StatementReplay& replay, Window&& windowSide, const std::function<void()>& prepare = {})
-{
-    std::vector<double> window, server;
-    for (int round = 0; round < rounds + kWarmUp; ++round) {
-        double w = 0, s = 0;
-        for (int side = 0; side < 2; ++side) {
-            if (prepare)
-                prepare();
-            if ((side + round) % 2 == 0) {
-                const auto t0 = Clock::now();
-                windowSide();
-                w = ms(Clock::now() - t0);
-            } else {
-                const auto t0 = Clock::now();
-                replay.run();
-                s = ms(Clock::now() - t0);
-            }
-        }
-        if (round >= kWarmUp) {
-            window.push_back(w);
-            server.push_back(s);
-        }
-    }
-    return {median(window), median(server)};
-}
-
-void print(const char* what, const Figure& f, const char* target)
-{
-    std::printf("  %-34s %9.1f ms   server %8.1f ms   window's share %5.1f %%   %s\n", what, f.window, f.server,
-                (f.window - f.server) / f.window * 100, target);
+    return bench::priceUpdate("DSP_AbateProduto", "VELKO_CST.ABATE_PRECO", "ID_ABATE_PRECO", price, id);
 }
 
 void measure(int scale)
@@ -143,9 +73,7 @@ void measure(int scale)
     dayproc::TF_Menu menu;
     menu.resize(1440, 900);
     menu.show();
-    auto* calendar = menu.findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"));
-    calendar->showMonth(test::kDemoDay);
-    QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(test::kDemoDay).center());
+    bench::selectDay(menu, test::kDemoDay);
     const ui::ScopedMessageHook yes([](ui::MessageType, ui::MessageButtons, const QString&) { return ui::MessageResult::Yes; });
 
     // Shown.
@@ -174,14 +102,8 @@ void measure(int scale)
     int typing = 0;
     const Figure type = inTurns(kRounds, typeReplay, [&] {
         products.locate(QStringLiteral("CODIGO_PRODUTO"), code);
-        view->focusSourceRow(products.recNo() - 1);
-        view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
-        view->setFocus();
-        const QString text = QString::number(base + (++typing % 2 ? 0.5 : 0.25), 'f', 2);
-        QTest::keyClicks(view, text.left(1));
-        QTest::keyClicks(view->cellEditor(), text.mid(1));
-        QTest::keyClick(view->cellEditor(), Qt::Key_Return);
-        QApplication::processEvents();
+        bench::typePrice(*view, products.recNo() - 1, QStringLiteral("PRECO"),
+                         QString::number(base + (++typing % 2 ? 0.5 : 0.25), 'f', 2));
     });
 
     // Every price restored.

@@ -1,0 +1,113 @@
+#pragma once
+// What the result windows' benchmarks share: the main window on the demo day, every tab of a
+// window painted once, a price typed into a grid cell as the user types it and the UPDATE its
+// save sends, and the window's side timed in turns with the replay of the same statements,
+// printed as the window's share.
+
+#include "Figures.h"
+#include "GridColumn.h"
+#include "GridView.h"
+#include "PlannerCalendar.h"
+#include "StatementReplay.h"
+#include "TF_Menu.h"
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+#include <functional>
+#include <initializer_list>
+
+namespace custos::bench {
+
+constexpr int kWarmUp = 2;
+
+struct Figure
+{
+    double window;
+    double server;
+};
+
+// The day selected in the main window's calendar with a click, as the user does.
+inline void selectDay(dayproc::TF_Menu& menu, const QDate& day)
+{
+    auto* calendar = menu.findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"));
+    calendar->showMonth(day);
+    QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(day).center());
+}
+
+// Brings every shown tab of the named tab widgets (inner ones first) to the front once and lets
+// it paint.
+inline void paintEveryTab(QWidget& window, std::initializer_list<const char*> tabWidgets)
+{
+    QApplication::processEvents();
+    for (const char* name : tabWidgets) {
+        auto* tabs = window.findChild<QTabWidget*>(QString::fromLatin1(name));
+        const int current = tabs->currentIndex();
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (!tabs->isTabVisible(i) || i == current)
+                continue;
+            tabs->setCurrentIndex(i);
+            QApplication::processEvents();
+        }
+    }
+}
+
+// Types text into the view's cell of the source row and column and leaves it with Enter.
+inline void typePrice(grid::GridView& view, int sourceRow, const QString& field, const QString& text)
+{
+    view.focusSourceRow(sourceRow);
+    view.setFocusedColumn(view.column(field));
+    view.setFocus();
+    QTest::keyClicks(&view, text.left(1));
+    QTest::keyClicks(view.cellEditor(), text.mid(1));
+    QTest::keyClick(view.cellEditor(), Qt::Key_Return);
+    QApplication::processEvents();
+}
+
+// The UPDATE the save of one edited price sends: PRECO of the provider's table, keyed by its
+// identifying field.
+inline SentStatement priceUpdate(const char* provider, const char* table, const char* key, double price, double id)
+{
+    session::Params p;
+    p.setNumber(QStringLiteral("S1"), price);
+    p.setNumber(QStringLiteral("K1"), id);
+    return {QString::fromLatin1(provider),
+            QStringLiteral("UPDATE %1 SET PRECO = :S1 WHERE %2 = :K1").arg(QLatin1String(table), QLatin1String(key)), p};
+}
+
+// Runs the window's side and the replay in turns (prepare before each) and gives their medians.
+inline Figure inTurns(int rounds, StatementReplay& replay, const std::function<void()>& windowSide,
+                      const std::function<void()>& prepare = {})
+{
+    std::vector<double> window, server;
+    for (int round = 0; round < rounds + kWarmUp; ++round) {
+        double w = 0, s = 0;
+        for (int side = 0; side < 2; ++side) {
+            if (prepare)
+                prepare();
+            if ((side + round) % 2 == 0) {
+                const auto t0 = Clock::now();
+                windowSide();
+                w = ms(Clock::now() - t0);
+            } else {
+                const auto t0 = Clock::now();
+                replay.run();
+                s = ms(Clock::now() - t0);
+            }
+        }
+        if (round >= kWarmUp) {
+            window.push_back(w);
+            server.push_back(s);
+        }
+    }
+    return {median(window), median(server)};
+}
+
+inline void print(const char* what, const Figure& f, const char* target)
+{
+    std::printf("  %-34s %9.1f ms   server %8.1f ms   window's share %5.1f %%   %s\n", what, f.window, f.server,
+                (f.window - f.server) / f.window * 100, target);
+}
+
+} // namespace custos::bench
