@@ -1,15 +1,20 @@
 #pragma once
-// What the result windows' benchmarks share: the main window on the demo day, every tab of a
-// window painted once, a price typed into a grid cell as the user types it and the UPDATE its
+// What the result windows' benchmarks share: the main window on the demo day in a database of
+// its own, a result window shown with every tab painted once, a price typed into a grid cell as the user types it and the UPDATE its
 // save sends, and the window's side timed in turns with the replay of the same statements,
 // printed as the window's share.
 
+#include "DBXConnection.h"
+#include "DataModule_Custo.h"
+#include "DemoDay.h"
 #include "Figures.h"
 #include "GridColumn.h"
 #include "GridView.h"
+#include "MessageBox.h"
 #include "PlannerCalendar.h"
 #include "StatementReplay.h"
 #include "TF_Menu.h"
+#include "TestDatabase.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -17,6 +22,7 @@
 #include <cstdio>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 
 namespace custos::bench {
 
@@ -28,13 +34,31 @@ struct Figure
     double server;
 };
 
-// The day selected in the main window's calendar with a click, as the user does.
-inline void selectDay(dayproc::TF_Menu& menu, const QDate& day)
+// The demo loaded at a scale into a database of its own, the cost data module on it and the
+// main window with the demo day selected by a click, as the user does; every question is
+// answered Yes.
+struct DemoDayMenu
 {
-    auto* calendar = menu.findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"));
-    calendar->showMonth(day);
-    QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(day).center());
-}
+    DemoDayMenu(int scale, const char* program)
+    {
+        std::fprintf(stderr, "%s: loading the demo at scale %d and costing 01-15/03/2024...\n", program, scale);
+        test::loadDemoDay(db, scale);
+        connection = db.connect();
+        module = std::make_unique<data::TDataModule_Custo>(*connection);
+        menu = std::make_unique<dayproc::TF_Menu>();
+        menu->resize(1440, 900);
+        menu->show();
+        auto* calendar = menu->findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"));
+        calendar->showMonth(test::kDemoDay);
+        QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(test::kDemoDay).center());
+    }
+
+    test::TestDatabase db;
+    std::unique_ptr<session::DBXConnection> connection;
+    std::unique_ptr<data::TDataModule_Custo> module;
+    std::unique_ptr<dayproc::TF_Menu> menu;
+    ui::ScopedMessageHook yes{[](ui::MessageType, ui::MessageButtons, const QString&) { return ui::MessageResult::Yes; }};
+};
 
 // Brings every shown tab of the named tab widgets (inner ones first) to the front once and lets
 // it paint.
@@ -51,6 +75,19 @@ inline void paintEveryTab(QWidget& window, std::initializer_list<const char*> ta
             QApplication::processEvents();
         }
     }
+}
+
+// A result window over the menu's data module for the demo day, shown with every tab of the
+// named tab widgets painted once.
+template <class Window>
+std::unique_ptr<Window> showWindow(DemoDayMenu& demo, std::initializer_list<const char*> tabWidgets)
+{
+    auto window = std::make_unique<Window>(*demo.module, test::kDemoDay, demo.menu.get());
+    window->setWindowState(Qt::WindowNoState);
+    window->resize(1440, 900);
+    window->show();
+    paintEveryTab(*window, tabWidgets);
+    return window;
 }
 
 // Types text into the view's cell of the source row and column and leaves it with Enter.

@@ -11,17 +11,12 @@
 //   bench_industrial_result [scale...]   default: 1 18; needs eval "$(db/server env)"
 
 #include "ClientDataSet.h"
-#include "DBXConnection.h"
-#include "DataModule_Custo.h"
-#include "DemoDay.h"
-#include "MessageBox.h"
 #include "Provider.h"
 #include "Query.h"
 #include "ResultWindowRounds.h"
 #include "ResultsStatements.h"
 #include "StatementLog.h"
 #include "TF_IndustrializadoResultado.h"
-#include "TestDatabase.h"
 
 #include <QLocale>
 #include <QTabBar>
@@ -37,14 +32,9 @@ namespace {
 constexpr int kRounds = 15;
 constexpr int kRestoreRounds = 5;
 
-std::unique_ptr<results::TF_IndustrializadoResultado> showWindow(data::TDataModule_Custo& module, QWidget* owner)
+std::unique_ptr<results::TF_IndustrializadoResultado> showWindow(bench::DemoDayMenu& demo)
 {
-    auto window = std::make_unique<results::TF_IndustrializadoResultado>(module, test::kDemoDay, owner);
-    window->setWindowState(Qt::WindowNoState);
-    window->resize(1440, 900);
-    window->show();
-    bench::paintEveryTab(*window, {"PageControl1"});
-    return window;
+    return bench::showWindow<results::TF_IndustrializadoResultado>(demo, {"PageControl1"});
 }
 
 // What the window sends beside its datasets (which the log notes): with every refresh the
@@ -85,16 +75,9 @@ double family(const test::TestDatabase& db, bool byProcesses)
 
 void measure(int scale)
 {
-    test::TestDatabase db;
-    std::fprintf(stderr, "bench_industrial_result: loading the demo at scale %d and costing 01-15/03/2024...\n", scale);
-    test::loadDemoDay(db, scale);
-    auto connection = db.connect();
-    data::TDataModule_Custo module(*connection);
-    dayproc::TF_Menu menu;
-    menu.resize(1440, 900);
-    menu.show();
-    bench::selectDay(menu, test::kDemoDay);
-    const ui::ScopedMessageHook yes([](ui::MessageType, ui::MessageButtons, const QString&) { return ui::MessageResult::Yes; });
+    bench::DemoDayMenu demo(scale, "bench_industrial_result");
+    const test::TestDatabase& db = demo.db;
+    data::TDataModule_Custo& module = *demo.module;
     data::ClientDataSet& resultado = module.clientDataSet(QStringLiteral("CDS_Resultado"));
     data::ClientDataSet& produtos = module.clientDataSet(QStringLiteral("CDS_Resultado_DT"));
     data::ClientDataSet& materiaPrima = module.clientDataSet(QStringLiteral("CDS_MateriaPrima_DT"));
@@ -103,7 +86,7 @@ void measure(int scale)
     // A process tab changed to the second process and back.
     const double severalProcesses = family(db, true);
     resultado.locate(QStringLiteral("ID_FAMILIA"), severalProcesses);
-    auto window = showWindow(module, &menu);
+    auto window = showWindow(demo);
     auto* tabs = window->findChild<QTabBar*>(QStringLiteral("TabControlProcessos"));
     const int processes = tabs->count();
     if (processes < 2) {
@@ -128,14 +111,14 @@ void measure(int scale)
     const double largest = family(db, false);
     resultado.locate(QStringLiteral("ID_FAMILIA"), largest);
     log.sent.clear();
-    showWindow(module, &menu);
+    showWindow(demo);
     std::vector<bench::SentStatement> shown = log.sent;
     addWindowStatements(module, shown, true);
     bench::StatementReplay showReplay(db.serviceName(), shown);
-    const Figure show = inTurns(kRounds, showReplay, [&] { showWindow(module, &menu); });
+    const Figure show = inTurns(kRounds, showReplay, [&] { showWindow(demo); });
 
     // One raw-material price typed and posted: saved, the raw material and the products read again.
-    window = showWindow(module, &menu);
+    window = showWindow(demo);
     auto* view = window->findChild<grid::GridView*>(QStringLiteral("GridMateriaPrima"));
     const int method = materiaPrima.fieldByName(QStringLiteral("CODIGO_METODO_CUSTO_MP")).index();
     int row = 0;

@@ -8,17 +8,12 @@
 //   bench_slaughter_result [scale...]   default: 1 18; needs eval "$(db/server env)"
 
 #include "ClientDataSet.h"
-#include "DBXConnection.h"
-#include "DataModule_Custo.h"
-#include "DemoDay.h"
-#include "MessageBox.h"
 #include "Provider.h"
 #include "Query.h"
 #include "ResultWindowRounds.h"
 #include "ResultsStatements.h"
 #include "StatementLog.h"
 #include "TF_Abate.h"
-#include "TestDatabase.h"
 
 #include <QLocale>
 
@@ -32,14 +27,9 @@ namespace {
 constexpr int kRounds = 15;
 constexpr int kRestoreRounds = 5;
 
-std::unique_ptr<results::TF_Abate> showWindow(data::TDataModule_Custo& module, QWidget* owner)
+std::unique_ptr<results::TF_Abate> showWindow(bench::DemoDayMenu& demo)
 {
-    auto window = std::make_unique<results::TF_Abate>(module, test::kDemoDay, owner);
-    window->setWindowState(Qt::WindowNoState);
-    window->resize(1440, 900);
-    window->show();
-    bench::paintEveryTab(*window, {"PageControl2", "PageControl1"});
-    return window;
+    return bench::showWindow<results::TF_Abate>(demo, {"PageControl2", "PageControl1"});
 }
 
 // The statements a save rule of the products sends after its UPDATEs: the products read
@@ -65,28 +55,21 @@ bench::SentStatement priceUpdate(double price, double id)
 
 void measure(int scale)
 {
-    test::TestDatabase db;
-    std::fprintf(stderr, "bench_slaughter_result: loading the demo at scale %d and costing 01-15/03/2024...\n", scale);
-    test::loadDemoDay(db, scale);
-    auto connection = db.connect();
-    data::TDataModule_Custo module(*connection);
-    dayproc::TF_Menu menu;
-    menu.resize(1440, 900);
-    menu.show();
-    bench::selectDay(menu, test::kDemoDay);
-    const ui::ScopedMessageHook yes([](ui::MessageType, ui::MessageButtons, const QString&) { return ui::MessageResult::Yes; });
+    bench::DemoDayMenu demo(scale, "bench_slaughter_result");
+    const test::TestDatabase& db = demo.db;
+    data::TDataModule_Custo& module = *demo.module;
 
     // Shown.
     bench::StatementLog log(module);
     std::vector<bench::SentStatement> shown;
-    showWindow(module, &menu);
+    showWindow(demo);
     shown = log.sent;
     shown.push_back({QStringLiteral("Q_Mercado"), results::statements::Q_Mercado.text(), {}});
     bench::StatementReplay showReplay(db.serviceName(), shown);
-    const Figure show = inTurns(kRounds, showReplay, [&] { showWindow(module, &menu); });
+    const Figure show = inTurns(kRounds, showReplay, [&] { showWindow(demo); });
 
     // One price typed and posted.
-    auto window = showWindow(module, &menu);
+    auto window = showWindow(demo);
     auto* view = window->findChild<grid::GridView*>(QStringLiteral("GridCustoProdutos"));
     data::ClientDataSet& products = module.clientDataSet(QStringLiteral("CDS_AbateProduto"));
     if (!products.locate(QStringLiteral("CRITERIO_RECEITA"), QStringLiteral("M"))) {
