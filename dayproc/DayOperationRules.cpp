@@ -115,6 +115,16 @@ bool dayShowsInformation(const data::TDataModule_Custo& module, const QDate& day
     return false;
 }
 
+bool slaughterLoaded(const data::TDataModule_Custo& module, const Notify& notify)
+{
+    const data::DataSet& abate = module.dataSet(QStringLiteral("CDS_Abate"));
+    if (abate.isActive() && !abate.isEmpty())
+        return true;
+    inform(notify, NoticeType::Information,
+           QStringLiteral("Não existe informação a ser detalhada. Por favor, selecione uma data com movimento de abate."));
+    return false;
+}
+
 bool generationAllowed(const data::TDataModule_Custo& module, double unit, const QDate& day, const Notify& notify)
 {
     if (!DayState::of(module).allowsGeneration()) {

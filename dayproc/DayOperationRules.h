@@ -46,6 +46,10 @@ enum class ClosingPath { Close, Reopen };
 // (DATA_INICIO_SISTEMA of the parameter set loaded for the day).
 bool dayShowsInformation(const data::TDataModule_Custo& module, const QDate& day, const Notify& notify);
 
+// The slaughter's result opens only on a day with a slaughter loaded (CDS_Abate); false, after
+// the message, otherwise.
+bool slaughterLoaded(const data::TDataModule_Custo& module, const Notify& notify);
+
 // "&Gerar": neither slaughter nor production closed, and no later day closed.
 bool generationAllowed(const data::TDataModule_Custo& module, double unit, const QDate& day, const Notify& notify);
 

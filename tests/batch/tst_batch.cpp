@@ -2,14 +2,20 @@
 // rows the main window leaves for the same steps (locally and over the link); every refusal and
 // usage error exits with its status and message and changes nothing; of two units the second
 // runs after the first was refused; history and undo-capture work on the day's captures; the
-// password reaches no output.
+// password reaches no output; export writes the workbook the result window writes.
 
 #include "DayOperationsFixture.h"
+#include "ExportToWorkbook.h"
 #include "FixtureDay.h"
 #include "MenuDay.h"
+#include "SaveFileDialog.h"
 #include "TableRows.h"
+#include "TF_Abate.h"
+#include "TF_IndustrializadoResultado.h"
 #include "TF_Menu.h"
+#include "WorkbookReader.h"
 
+#include <QAction>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
@@ -203,11 +209,18 @@ private Q_SLOTS:
         QTest::newRow("day not a date") << QString() << gerente << senha
                                         << QStringList{QStringLiteral("generate"), QStringLiteral("--day"), QStringLiteral("2024-02-30")}
                                         << 2 << QString() << QStringLiteral("Dia inválido: \"2024-02-30\".");
-        QTest::newRow("export not available")
+        const QStringList exportDay = QStringList{QStringLiteral("export")} + onTheDay;
+        const QStringList out{QStringLiteral("--out"), QStringLiteral("abate.xlsx")};
+        QTest::newRow("export without --out") << QString() << gerente << senha
+                                              << (exportDay + QStringList{QStringLiteral("--slaughter")}) << 2 << QString()
+                                              << QStringLiteral("Falta a opção --out para export.\n");
+        QTest::newRow("export of both results")
             << QString() << gerente << senha
-            << (QStringList{QStringLiteral("export")} + onTheDay +
-                QStringList{QStringLiteral("--slaughter"), QStringLiteral("--out"), QStringLiteral("abate.xlsx")})
-            << 2 << QString() << QStringLiteral("O comando export ainda não está disponível");
+            << (exportDay + QStringList{QStringLiteral("--slaughter"), QStringLiteral("--family"), QStringLiteral("40")} + out)
+            << 2 << QString() << QStringLiteral("Use --slaughter ou --family ID (um dos dois) para export.\n");
+        QTest::newRow("export of a family without result")
+            << QString() << gerente << senha << (exportDay + QStringList{QStringLiteral("--family"), QStringLiteral("999")} + out)
+            << 1 << QString() << QStringLiteral("A família 999 não tem resultado de produção neste dia.\n");
     }
     void refusals()
     {
@@ -229,6 +242,52 @@ private Q_SLOTS:
         QVERIFY(after == before);
         if (password != QLatin1String("custos"))
             QVERIFY(!run.out.contains(password) && !run.err.contains(password));
+    }
+
+    // export writes the workbook the window's "Exportar" > "Excel" writes for the same day, read
+    // back sheet by sheet by an independent reader; an operator may export.
+    void exportWritesTheWindowsWorkbook_data()
+    {
+        QTest::addColumn<QStringList>("result");
+        QTest::newRow("slaughter") << QStringList{QStringLiteral("--slaughter")};
+        QTest::newRow("family") << QStringList{QStringLiteral("--family"), QStringLiteral("40")};
+    }
+    void exportWritesTheWindowsWorkbook()
+    {
+        QFETCH(QStringList, result);
+        QTemporaryDir folder;
+        const QString windowFile = folder.filePath(QStringLiteral("janela.xlsx"));
+        const QString batchFile = folder.filePath(QStringLiteral("linha de comando.xlsx"));
+        {
+            const auto connection = m_db->connect();
+            data::TDataModule_Custo module(*connection);
+            dayproc::TF_Menu menu;
+            menu.resize(1280, 900);
+            menu.show();
+            MenuDay::selectDay(menu, kDia);
+            MessageAnswers answers;
+            const ui::ScopedSaveDialogHook dialog([&](const data::TSaveDialog&) { return windowFile; });
+            std::unique_ptr<QDialog> window;
+            if (result.size() == 1) {
+                window = std::make_unique<results::TF_Abate>(module, kDia, &menu);
+            } else {
+                QVERIFY(module.clientDataSet(QStringLiteral("CDS_Resultado")).locate(QStringLiteral("ID_FAMILIA"), result[1].toDouble()));
+                window = std::make_unique<results::TF_IndustrializadoResultado>(module, kDia, &menu);
+            }
+            window->show();
+            window->findChild<QAction*>(QStringLiteral("Excel"))->trigger();
+            QCOMPARE(answers.texts(), QStringList{results::workbookWrittenText(windowFile)});
+        }
+        const BatchResult run = runBatch(*m_db, QStringList{QStringLiteral("--user"), QStringLiteral("OPERADOR"),
+                                                            QStringLiteral("export")} +
+                                                    onTheDay + result + QStringList{QStringLiteral("--out"), batchFile});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QVERIFY2(run.out.contains(results::workbookWrittenText(batchFile) + u'\n'), qPrintable(run.out));
+        const QJsonArray windowSheets = readWorkbookSheets(windowFile), batchSheets = readWorkbookSheets(batchFile);
+        QVERIFY(!windowSheets.isEmpty());
+        QCOMPARE(batchSheets.size(), windowSheets.size());
+        for (qsizetype sheet = 0; sheet < windowSheets.size(); ++sheet)
+            QCOMPARE(QJsonDocument(batchSheets[sheet].toObject()).toJson(), QJsonDocument(windowSheets[sheet].toObject()).toJson());
     }
 
     // The first unit refused (a later day of its closed), the second generated: the status is

@@ -18,7 +18,6 @@ QString generalHelp()
         "                                                    desfaz uma captura de preço\n"
         "  export        --day DIA (--slaughter | --family ID) --out ARQUIVO.xlsx\n"
         "                                                    exporta o resultado para planilha\n"
-        "                                                    (ainda não disponível)\n"
         "  publish       --day DIA ...                       exporta custos para tabela de preço\n"
         "                                                    (ainda não disponível)\n"
         "\n"
@@ -100,12 +99,15 @@ QString commandHelp(Command command)
         return QStringLiteral(
             "Uso: custos-batch [opções gerais] export --day DIA (--slaughter | --family ID) --out ARQUIVO.xlsx\n"
             "\n"
-            "Grava a planilha que \"Exportar\" > \"Excel\" grava na janela do resultado do abate\n"
-            "(--slaughter) ou do industrializado da família ID (--family). Ainda não disponível nesta\n"
-            "versão.\n"
+            "Grava em ARQUIVO.xlsx a planilha que \"Exportar\" > \"Excel\" grava na janela do resultado\n"
+            "do abate (--slaughter: Matéria-Prima, Custo-Produtos, Resultado-Projetado) ou do resultado\n"
+            "da produção da família ID (--family: Matéria-Prima, Insumos, Resultado-Projetado,\n"
+            "Custo-Produtos), sem abrir janela. Um arquivo com o mesmo nome é substituído só quando a\n"
+            "planilha fica completa. O operador também pode exportar.\n"
             "\n"
-            "Exemplo:\n"
-            "  custos-batch export --day yesterday --slaughter --out abate.xlsx\n");
+            "Exemplos:\n"
+            "  custos-batch export --day yesterday --slaughter --out abate.xlsx\n"
+            "  custos-batch --unit 2 export --day 2024-03-15 --family 40 --out linguicas.xlsx\n");
     case Command::Publish:
         return QStringLiteral(
             "Uso: custos-batch [opções gerais] publish --day DIA (--family ID | --resale-family F --group G)\n"

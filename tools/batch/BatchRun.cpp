@@ -7,9 +7,14 @@
 #include "DatabaseError.h"
 #include "DayDatasets.h"
 #include "DayOperationValues.h"
+#include "ExportToWorkbook.h"
 #include "Login.h"
 #include "OperationError.h"
 #include "Query.h"
+#include "TF_Abate.h"
+#include "TF_IndustrializadoResultado.h"
+
+#include <memory>
 
 namespace custos::batch {
 
@@ -163,8 +168,9 @@ Status BatchRun::runCommand(data::TDataModule_Custo& module, double unit)
     case Command::UndoCapture:
         return undoCapture(module, unit);
     case Command::Export:
+        return exportResult(module);
     case Command::Publish:
-        break; // not available: refused before the login
+        break;
     }
     return Status::Usage;
 }
@@ -236,6 +242,36 @@ Status BatchRun::undoCapture(data::TDataModule_Custo& module, double unit)
         printError(dayproc::priceCaptureUndoFailure(error.userText()));
         return Status::Failed;
     }
+    return Status::Done;
+}
+
+// The result window built over the day as the main window opens it, never shown: its show
+// step run directly, so that a failure reaches the command instead of a message box.
+Status BatchRun::exportResult(data::TDataModule_Custo& module)
+{
+    std::unique_ptr<QDialog> window;
+    std::vector<results::ExportedGrid> grids;
+    if (m_options.slaughter) {
+        if (!dayproc::slaughterLoaded(module, notifier()))
+            return Status::Refused;
+        auto abate = std::make_unique<results::TF_Abate>(module, m_options.day);
+        abate->FormShow();
+        grids = abate->exportedGrids();
+        window = std::move(abate);
+    } else {
+        data::ClientDataSet& resultado = module.clientDataSet(QStringLiteral("CDS_Resultado"));
+        if (!resultado.isActive() || !resultado.locate(QStringLiteral("ID_FAMILIA"), *m_options.family)) {
+            printError(QStringLiteral("A família %1 não tem resultado de produção neste dia.")
+                           .arg(QString::number(*m_options.family, 'f', 0)));
+            return Status::Refused;
+        }
+        auto industrializado = std::make_unique<results::TF_IndustrializadoResultado>(module, m_options.day);
+        industrializado->FormShow();
+        grids = industrializado->exportedGrids();
+        window = std::move(industrializado);
+    }
+    results::writeGridsToWorkbook(m_options.outFile, grids);
+    m_out << results::workbookWrittenText(m_options.outFile) << Qt::endl;
     return Status::Done;
 }
 

@@ -40,6 +40,7 @@ private:
     Status closeOrReopen(data::TDataModule_Custo& module, double unit);
     Status history(data::TDataModule_Custo& module, double unit);
     Status undoCapture(data::TDataModule_Custo& module, double unit);
+    Status exportResult(data::TDataModule_Custo& module);
     dayproc::Notify notifier();
     void printError(const QString& text);
 
