@@ -18,8 +18,10 @@ QString generalHelp()
         "                                                    desfaz uma captura de preço\n"
         "  export        --day DIA (--slaughter | --family ID) --out ARQUIVO.xlsx\n"
         "                                                    exporta o resultado para planilha\n"
-        "  publish       --day DIA ...                       exporta custos para tabela de preço\n"
-        "                                                    (ainda não disponível)\n"
+        "  publish       --day DIA (--family ID | --resale-family F --group G)\n"
+        "                --kind cost|base --figure 0|1|2 --table NÚMERO\n"
+        "                (--all | --products CÓDIGO,CÓDIGO...) [--yes]\n"
+        "                                                    exporta custos para tabela de preço\n"
         "\n"
         "Opções gerais:\n"
         "  --ini ARQUIVO   o velko.ini a ler (sem ela, o que está ao lado do programa)\n"
@@ -40,7 +42,9 @@ QString generalHelp()
         "Exemplos:\n"
         "  CUSTOS_PASSWORD=... custos-batch --user ANALISTA --unit 1 --unit 2 generate --day yesterday\n"
         "  custos-batch --user GERENTE close --day 2024-03-15 --yes\n"
-        "  custos-batch --user OPERADOR history --day today\n");
+        "  custos-batch --user OPERADOR history --day today\n"
+        "  custos-batch --user OPERADOR export --day yesterday --slaughter --out abate.xlsx\n"
+        "  custos-batch publish --day yesterday --family 30 --kind cost --figure 2 --table 10 --all --yes\n");
 }
 
 QString commandHelp(Command command)
@@ -113,7 +117,25 @@ QString commandHelp(Command command)
             "Uso: custos-batch [opções gerais] publish --day DIA (--family ID | --resale-family F --group G)\n"
             "         --kind cost|base --figure 0|1|2 --table NÚMERO (--all | --products CÓDIGO,CÓDIGO...) [--yes]\n"
             "\n"
-            "Exporta custos para uma tabela de preço de venda. Ainda não disponível nesta versão.\n");
+            "Exporta custos para uma tabela de preço como \"Exportar\" > \"Tabela de Preços\": a lista de\n"
+            "produtos da família de produção ID (--family) ou da família F e grupo G da revenda\n"
+            "(--resale-family, --group), com as mesmas ações (Incluir, Atualizar, Nenhuma), o mesmo texto\n"
+            "de detalhes e uma única transação: se o banco recusar um preço, nenhum é gravado.\n"
+            "\n"
+            "  --kind cost|base   \"Tipo de Tabela\": Tabela de Custo ou Tabela Base\n"
+            "  --figure 0|1|2     \"Valor Referência\": 0 matéria-prima (compra), 1 produto acabado\n"
+            "                     (revenda), 2 custo total\n"
+            "  --table NÚMERO     o número da tabela de preço, entre as do tipo escolhido\n"
+            "  --all              todos os produtos da lista (\"Marcar todas\")\n"
+            "  --products C,C...  só os produtos destes códigos\n"
+            "\n"
+            "A pergunta de confirmação só segue com --yes. O operador não pode exportar para tabela de\n"
+            "preço.\n"
+            "\n"
+            "Exemplos:\n"
+            "  custos-batch publish --day yesterday --family 30 --kind cost --figure 2 --table 10 --all --yes\n"
+            "  custos-batch publish --day 2024-03-15 --resale-family 7 --group 1 --kind base --figure 1 \\\n"
+            "      --table 20 --products 3001,3002 --yes\n");
     }
     return generalHelp();
 }

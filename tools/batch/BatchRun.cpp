@@ -10,10 +10,15 @@
 #include "ExportToWorkbook.h"
 #include "Login.h"
 #include "OperationError.h"
+#include "PriceList.h"
+#include "PricePublisher.h"
 #include "Query.h"
 #include "TF_Abate.h"
+#include "TF_ExportaTabelaPrecos.h"
+#include "TF_ExportaTabelaRevenda.h"
 #include "TF_IndustrializadoResultado.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace custos::batch {
@@ -44,7 +49,7 @@ QString doneText(Command command)
     case Command::Export:
         return QStringLiteral("planilha gravada");
     case Command::Publish:
-        break;
+        return QStringLiteral("preços exportados");
     }
     return QStringLiteral("concluído");
 }
@@ -70,6 +75,11 @@ QString forTerminal(QString text)
     while (text.endsWith(u'\n'))
         text.chop(1);
     return text;
+}
+
+QString number(double value)
+{
+    return QString::number(value, 'f', 0);
 }
 
 QString cell(const data::DataSet& dataSet, int row, const char* name)
@@ -170,7 +180,7 @@ Status BatchRun::runCommand(data::TDataModule_Custo& module, double unit)
     case Command::Export:
         return exportResult(module);
     case Command::Publish:
-        break;
+        return publish(module, unit);
     }
     return Status::Usage;
 }
@@ -245,6 +255,17 @@ Status BatchRun::undoCapture(data::TDataModule_Custo& module, double unit)
     return Status::Done;
 }
 
+// CDS_Resultado on the family's row, as the main window positions it for the family's windows;
+// false, after the message, when the day has no result of the family.
+bool BatchRun::locateFamily(data::TDataModule_Custo& module)
+{
+    data::ClientDataSet& resultado = module.clientDataSet(QStringLiteral("CDS_Resultado"));
+    if (resultado.isActive() && resultado.locate(QStringLiteral("ID_FAMILIA"), *m_options.family))
+        return true;
+    printError(QStringLiteral("A família %1 não tem resultado de produção neste dia.").arg(number(*m_options.family)));
+    return false;
+}
+
 // The result window built over the day as the main window opens it, never shown: its show
 // step run directly, so that a failure reaches the command instead of a message box.
 Status BatchRun::exportResult(data::TDataModule_Custo& module)
@@ -259,12 +280,8 @@ Status BatchRun::exportResult(data::TDataModule_Custo& module)
         grids = abate->exportedGrids();
         window = std::move(abate);
     } else {
-        data::ClientDataSet& resultado = module.clientDataSet(QStringLiteral("CDS_Resultado"));
-        if (!resultado.isActive() || !resultado.locate(QStringLiteral("ID_FAMILIA"), *m_options.family)) {
-            printError(QStringLiteral("A família %1 não tem resultado de produção neste dia.")
-                           .arg(QString::number(*m_options.family, 'f', 0)));
+        if (!locateFamily(module))
             return Status::Refused;
-        }
         auto industrializado = std::make_unique<results::TF_IndustrializadoResultado>(module, m_options.day);
         industrializado->FormShow();
         grids = industrializado->exportedGrids();
@@ -272,6 +289,77 @@ Status BatchRun::exportResult(data::TDataModule_Custo& module)
     }
     results::writeGridsToWorkbook(m_options.outFile, grids);
     m_out << results::workbookWrittenText(m_options.outFile) << Qt::endl;
+    return Status::Done;
+}
+
+// The choices of the price table export window made from the options: the same lists, the
+// same statuses and detail text, the same single transaction.
+Status BatchRun::publish(data::TDataModule_Custo& module, double unit)
+{
+    parameters::ExportSource source;
+    if (m_options.family) {
+        if (!locateFamily(module))
+            return Status::Refused;
+        const data::DataSet& resultado = module.dataSet(QStringLiteral("CDS_Resultado"));
+        source = parameters::TF_ExportaTabelaPrecos::sourceFor(
+            {resultado.fieldByName(QStringLiteral("ID_UNIDADE")).asFloat(), m_options.day, *m_options.family,
+             resultado.fieldByName(QStringLiteral("FAMILIA")).asString()});
+    } else {
+        source = parameters::TF_ExportaTabelaRevenda::sourceFor(
+            {unit, m_options.day, *m_options.resaleFamily, *m_options.group, {}, {}});
+    }
+
+    const parameters::TableKind kind = parameters::TableKind(*m_options.kind);
+    data::ClientDataSet& tables = parameters::openPriceTables(module, kind);
+    const QString kindName = kind == parameters::TableKind::Custo ? QStringLiteral("Tabela de Custo")
+                                                                   : QStringLiteral("Tabela Base");
+    const QString table = number(*m_options.table);
+    int found = 0;
+    for (int row = 1; row <= tables.recordCount(); ++row) {
+        tables.setRecNo(row);
+        if (tables.fieldByName(QStringLiteral("NUMERO")).asFloat() == *m_options.table) {
+            found = row;
+            break;
+        }
+    }
+    if (found == 0) {
+        printError(QStringLiteral("A tabela de preço %1 não está entre as tabelas do tipo %2.").arg(table, kindName));
+        return Status::Refused;
+    }
+    const parameters::PriceTargets targets = parameters::currentTargets(tables);
+    const data::DataSet& list = parameters::openProductList(module, source.listSource(), targets, *m_options.figure);
+
+    std::vector<parameters::TickedProduct> ticked;
+    for (int row = 0; row < list.recordCount(); ++row)
+        ticked.push_back(parameters::listedProduct(list, row));
+    if (!m_options.allProducts) {
+        std::vector<parameters::TickedProduct> chosen;
+        for (const QString& code : m_options.products) {
+            const auto listed = std::find_if(ticked.begin(), ticked.end(), [&](const parameters::TickedProduct& p) {
+                return p.codigoProduto == code;
+            });
+            if (listed == ticked.end()) {
+                printError(QStringLiteral("O produto %1 não está na lista desta exportação para a tabela de preço %2.")
+                               .arg(code, table));
+                return Status::Refused;
+            }
+            chosen.push_back(*listed);
+        }
+        ticked = std::move(chosen);
+    }
+    if (ticked.empty()) {
+        printError(QStringLiteral("Não há produtos a exportar para a tabela de preço %1.").arg(table));
+        return Status::Refused;
+    }
+    if (!notifier()({dayproc::NoticeType::Confirmation, dayproc::NoticeButtons::YesNo,
+                     parameters::publicationQuestion(), {}}))
+        return Status::Refused;
+    const parameters::PublishedCount count = parameters::PricePublisher(module).publish(ticked, targets, source.detalhes);
+    m_out << QStringLiteral("Tabela de preço %1: %2 preço(s) atualizado(s), %3 incluído(s).")
+                 .arg(table)
+                 .arg(count.updated)
+                 .arg(count.inserted)
+          << Qt::endl;
     return Status::Done;
 }
 

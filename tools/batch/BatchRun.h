@@ -41,6 +41,8 @@ private:
     Status history(data::TDataModule_Custo& module, double unit);
     Status undoCapture(data::TDataModule_Custo& module, double unit);
     Status exportResult(data::TDataModule_Custo& module);
+    Status publish(data::TDataModule_Custo& module, double unit);
+    bool locateFamily(data::TDataModule_Custo& module);
     dayproc::Notify notifier();
     void printError(const QString& text);
 
