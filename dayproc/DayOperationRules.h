@@ -42,6 +42,11 @@ enum class Outcome { Refused, Declined, Done };
 
 enum class ClosingPath { Close, Reopen };
 
+// False, after the message, when the session's database (the DATABASE parameter of the main
+// connection) is one a unit declares as its own processing database: costs are not worked on
+// there.
+bool databaseAllowed(const data::TDataModule_Custo& module, const Notify& notify);
+
 // False, after the message, when the day comes before the first day the unit shows information
 // (DATA_INICIO_SISTEMA of the parameter set loaded for the day).
 bool dayShowsInformation(const data::TDataModule_Custo& module, const QDate& day, const Notify& notify);

@@ -408,6 +408,25 @@ private Q_SLOTS:
         QCOMPARE(publishedRows(*m_db), before);
     }
 
+    // Logged into a database that a unit declares as its own processing database: refused as the
+    // main window's start-up refuses it, nothing done.
+    void unitProcessingDatabaseRefused()
+    {
+        const QString tnsnames = m_db->scalar(QStringLiteral("select tnsnames from velko_cst.unidade where id_unidade = 1"));
+        const QString before = dayRows(*m_db);
+        BatchResult run;
+        {
+            const Variation v(*m_db,
+                              QStringLiteral("UPDATE velko_cst.unidade SET tnsnames = '%1' WHERE id_unidade = 1").arg(m_db->serviceName()),
+                              QStringLiteral("UPDATE velko_cst.unidade SET tnsnames = '%1' WHERE id_unidade = 1").arg(tnsnames));
+            run = runBatch(*m_db, QStringList{QStringLiteral("--user"), QStringLiteral("GERENTE"), QStringLiteral("generate")} + onTheDay);
+        }
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("Acesso ao banco de dados não permitido. Conecte-se no banco de dados liberado para "
+                                         "processamento do custo.\n"));
+        QCOMPARE(dayRows(*m_db), before);
+    }
+
     // The first unit refused (a later day of its closed), the second generated: the status is
     // the first's.
     void secondUnitRunsAfterTheFirstRefused()

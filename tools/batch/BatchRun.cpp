@@ -136,6 +136,8 @@ Status BatchRun::runUnit(const QString& company)
             printError(QStringLiteral("O usuário %1 é operador: pode executar somente history e export.")
                            .arg(connection.param(QStringLiteral("USER_NAME"))));
             status = Status::Refused;
+        } else if (!dayproc::databaseAllowed(module, notifier())) {
+            status = Status::Refused;
         } else {
             data::Query& getEmpresa = module.query(QStringLiteral("GetEmpresa"));
             getEmpresa.close();
