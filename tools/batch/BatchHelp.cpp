@@ -44,7 +44,7 @@ QString generalHelp()
         "  custos-batch --user GERENTE close --day 2024-03-15 --yes\n"
         "  custos-batch --user OPERADOR history --day today\n"
         "  custos-batch --user OPERADOR export --day yesterday --slaughter --out abate.xlsx\n"
-        "  custos-batch publish --day yesterday --family 30 --kind cost --figure 2 --table 10 --all --yes\n");
+        "  custos-batch publish --day yesterday --family 30 --kind cost --figure 2 --table 900 --all --yes\n");
 }
 
 QString commandHelp(Command command)
@@ -133,9 +133,9 @@ QString commandHelp(Command command)
             "preço.\n"
             "\n"
             "Exemplos:\n"
-            "  custos-batch publish --day yesterday --family 30 --kind cost --figure 2 --table 10 --all --yes\n"
-            "  custos-batch publish --day 2024-03-15 --resale-family 7 --group 1 --kind base --figure 1 \\\n"
-            "      --table 20 --products 3001,3002 --yes\n");
+            "  custos-batch publish --day yesterday --family 30 --kind cost --figure 2 --table 900 --all --yes\n"
+            "  X"
+            "      --table 100 --products 70010,70020 --yes\n");
     }
     return generalHelp();
 }
