@@ -113,6 +113,20 @@ QString laterClosedResale(int unit, int days)
 }
 const QString removeResaleDays = QStringLiteral("DELETE FROM velko_cst.revenda WHERE id_revenda BETWEEN 900001 AND 900099");
 
+// The main window over a connection of its own, shown with the fixture day selected.
+struct WindowDay
+{
+    explicit WindowDay(const TestDatabase& db) : connection(db.connect()), module(*connection)
+    {
+        menu.resize(1280, 900);
+        menu.show();
+        MenuDay::selectDay(menu, kDia);
+    }
+    std::unique_ptr<session::DBXConnection> connection;
+    data::TDataModule_Custo module;
+    dayproc::TF_Menu menu;
+};
+
 // Every row of the sales price tables but the moment of its writing.
 QString publishedRows(const TestDatabase& db)
 {
@@ -147,12 +161,8 @@ private Q_SLOTS:
         QFETCH(bool, overTheLink);
         const auto windowDb = fixtureDatabase(overTheLink);
         {
-            const auto connection = windowDb->connect();
-            data::TDataModule_Custo module(*connection);
-            dayproc::TF_Menu menu;
-            menu.resize(1280, 900);
-            menu.show();
-            MenuDay::selectDay(menu, kDia);
+            WindowDay window(*windowDb);
+            dayproc::TF_Menu& menu = window.menu;
             MessageAnswers answers;
             whenModal(QStringLiteral("F_GerarCusto"), [](QWidget* dialog) {
                 QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cxButton1")), Qt::LeftButton);
@@ -283,20 +293,15 @@ private Q_SLOTS:
         const QString windowFile = folder.filePath(QStringLiteral("janela.xlsx"));
         const QString batchFile = folder.filePath(QStringLiteral("linha de comando.xlsx"));
         {
-            const auto connection = m_db->connect();
-            data::TDataModule_Custo module(*connection);
-            dayproc::TF_Menu menu;
-            menu.resize(1280, 900);
-            menu.show();
-            MenuDay::selectDay(menu, kDia);
+            WindowDay day(*m_db);
             MessageAnswers answers;
             const ui::ScopedSaveDialogHook dialog([&](const data::TSaveDialog&) { return windowFile; });
             std::unique_ptr<QDialog> window;
             if (result.size() == 1) {
-                window = std::make_unique<results::TF_Abate>(module, kDia, &menu);
+                window = std::make_unique<results::TF_Abate>(day.module, kDia, &day.menu);
             } else {
-                QVERIFY(module.clientDataSet(QStringLiteral("CDS_Resultado")).locate(QStringLiteral("ID_FAMILIA"), result[1].toDouble()));
-                window = std::make_unique<results::TF_IndustrializadoResultado>(module, kDia, &menu);
+                QVERIFY(day.module.clientDataSet(QStringLiteral("CDS_Resultado")).locate(QStringLiteral("ID_FAMILIA"), result[1].toDouble()));
+                window = std::make_unique<results::TF_IndustrializadoResultado>(day.module, kDia, &day.menu);
             }
             window->show();
             window->findChild<QAction*>(QStringLiteral("Excel"))->trigger();
@@ -326,6 +331,8 @@ private Q_SLOTS:
         const QStringList cortes{QStringLiteral("--family"), QStringLiteral("30")};
         QTest::newRow("family into a cost table, every product") << cortes << int(TabelaDeCusto) << 2 << "10" << QStringList();
         QTest::newRow("family into a base table, one product") << cortes << int(TabelaBase) << 0 << "20" << QStringList{"3002"};
+        QTest::newRow("family, products named out of the list's order")
+            << cortes << int(TabelaDeCusto) << 0 << "10" << QStringList{"3002", "3001"};
         QTest::newRow("resale group into a cost table")
             << QStringList{QStringLiteral("--resale-family"), QStringLiteral("7"), QStringLiteral("--group"), QStringLiteral("1")}
             << int(TabelaDeCusto) << 1 << "10" << QStringList();

@@ -18,8 +18,6 @@
 #include "TF_ExportaTabelaRevenda.h"
 #include "TF_IndustrializadoResultado.h"
 
-#include <algorithm>
-#include <memory>
 
 namespace custos::batch {
 
@@ -272,26 +270,58 @@ bool BatchRun::locateFamily(data::TDataModule_Custo& module)
 // step run directly, so that a failure reaches the command instead of a message box.
 Status BatchRun::exportResult(data::TDataModule_Custo& module)
 {
-    std::unique_ptr<QDialog> window;
-    std::vector<results::ExportedGrid> grids;
+    const auto write = [this](auto& window) {
+        window.FormShow();
+        results::writeGridsToWorkbook(m_options.outFile, window.exportedGrids());
+    };
     if (m_options.slaughter) {
         if (!dayproc::slaughterLoaded(module, notifier()))
             return Status::Refused;
-        auto abate = std::make_unique<results::TF_Abate>(module, m_options.day);
-        abate->FormShow();
-        grids = abate->exportedGrids();
-        window = std::move(abate);
+        results::TF_Abate window(module, m_options.day);
+        write(window);
     } else {
         if (!locateFamily(module))
             return Status::Refused;
-        auto industrializado = std::make_unique<results::TF_IndustrializadoResultado>(module, m_options.day);
-        industrializado->FormShow();
-        grids = industrializado->exportedGrids();
-        window = std::move(industrializado);
+        results::TF_IndustrializadoResultado window(module, m_options.day);
+        write(window);
     }
-    results::writeGridsToWorkbook(m_options.outFile, grids);
     m_out << results::workbookWrittenText(m_options.outFile) << Qt::endl;
     return Status::Done;
+}
+
+// The table list on the row of the table's number, as the chooser moves it; false, after the
+// message, when the kind has no table of that number.
+bool BatchRun::chooseTable(data::ClientDataSet& tables)
+{
+    for (int row = 1; row <= tables.recordCount(); ++row) {
+        tables.setRecNo(row);
+        if (tables.fieldByName(QStringLiteral("NUMERO")).asFloat() == *m_options.table)
+            return true;
+    }
+    printError(QStringLiteral("A tabela de preço %1 não está entre as tabelas do tipo %2.")
+                   .arg(number(*m_options.table), *m_options.kind == int(parameters::TableKind::Custo)
+                                                      ? QStringLiteral("Tabela de Custo")
+                                                      : QStringLiteral("Tabela Base")));
+    return false;
+}
+
+// The products ticked, in the list's order as the window writes them: every one, or those of
+// the codes named; false, after the message, when a code named is not in the list.
+bool BatchRun::tickProducts(const data::DataSet& list, std::vector<parameters::TickedProduct>& ticked)
+{
+    QStringList unlisted = m_options.products;
+    for (int row = 0; row < list.recordCount(); ++row) {
+        parameters::TickedProduct product = parameters::listedProduct(list, row);
+        if (m_options.allProducts || m_options.products.contains(product.codigoProduto)) {
+            unlisted.removeAll(product.codigoProduto);
+            ticked.push_back(std::move(product));
+        }
+    }
+    if (unlisted.isEmpty())
+        return true;
+    printError(QStringLiteral("O produto %1 não está na lista desta exportação para a tabela de preço %2.")
+                   .arg(unlisted.first(), number(*m_options.table)));
+    return false;
 }
 
 // The choices of the price table export window made from the options: the same lists, the
@@ -311,46 +341,16 @@ Status BatchRun::publish(data::TDataModule_Custo& module, double unit)
             {unit, m_options.day, *m_options.resaleFamily, *m_options.group, {}, {}});
     }
 
-    const parameters::TableKind kind = parameters::TableKind(*m_options.kind);
-    data::ClientDataSet& tables = parameters::openPriceTables(module, kind);
-    const QString kindName = kind == parameters::TableKind::Custo ? QStringLiteral("Tabela de Custo")
-                                                                   : QStringLiteral("Tabela Base");
-    const QString table = number(*m_options.table);
-    int found = 0;
-    for (int row = 1; row <= tables.recordCount(); ++row) {
-        tables.setRecNo(row);
-        if (tables.fieldByName(QStringLiteral("NUMERO")).asFloat() == *m_options.table) {
-            found = row;
-            break;
-        }
-    }
-    if (found == 0) {
-        printError(QStringLiteral("A tabela de preço %1 não está entre as tabelas do tipo %2.").arg(table, kindName));
+    data::ClientDataSet& tables = parameters::openPriceTables(module, parameters::TableKind(*m_options.kind));
+    if (!chooseTable(tables))
         return Status::Refused;
-    }
     const parameters::PriceTargets targets = parameters::currentTargets(tables);
     const data::DataSet& list = parameters::openProductList(module, source.listSource(), targets, *m_options.figure);
-
     std::vector<parameters::TickedProduct> ticked;
-    for (int row = 0; row < list.recordCount(); ++row)
-        ticked.push_back(parameters::listedProduct(list, row));
-    if (!m_options.allProducts) {
-        std::vector<parameters::TickedProduct> chosen;
-        for (const QString& code : m_options.products) {
-            const auto listed = std::find_if(ticked.begin(), ticked.end(), [&](const parameters::TickedProduct& p) {
-                return p.codigoProduto == code;
-            });
-            if (listed == ticked.end()) {
-                printError(QStringLiteral("O produto %1 não está na lista desta exportação para a tabela de preço %2.")
-                               .arg(code, table));
-                return Status::Refused;
-            }
-            chosen.push_back(*listed);
-        }
-        ticked = std::move(chosen);
-    }
+    if (!tickProducts(list, ticked))
+        return Status::Refused;
     if (ticked.empty()) {
-        printError(QStringLiteral("Não há produtos a exportar para a tabela de preço %1.").arg(table));
+        printError(QStringLiteral("Não há produtos a exportar para a tabela de preço %1.").arg(number(*m_options.table)));
         return Status::Refused;
     }
     if (!notifier()({dayproc::NoticeType::Confirmation, dayproc::NoticeButtons::YesNo,
@@ -358,7 +358,7 @@ Status BatchRun::publish(data::TDataModule_Custo& module, double unit)
         return Status::Refused;
     const parameters::PublishedCount count = parameters::PricePublisher(module).publish(ticked, targets, source.detalhes);
     m_out << QStringLiteral("Tabela de preço %1: %2 preço(s) atualizado(s), %3 incluído(s).")
-                 .arg(table)
+                 .arg(number(*m_options.table))
                  .arg(count.updated)
                  .arg(count.inserted)
           << Qt::endl;
