@@ -6,6 +6,8 @@
 #include "DayDatasets.h"
 #include "DayOperationValues.h"
 #include "DayState.h"
+#include "DayprocStatements.h"
+#include "DBXConnection.h"
 #include "PriceCaptureUndo.h"
 
 namespace custos::dayproc {
@@ -104,6 +106,20 @@ Outcome reopenDay(const data::TDataModule_Custo& module, double unit, const QDat
 
 } // namespace
 
+bool databaseAllowed(const data::TDataModule_Custo& module, const Notify& notify)
+{
+    session::DBXConnection& connection = module.connection();
+    const session::Result result = connection.query(
+        statements::unitDatabaseCheck,
+        session::Params().setText(QStringLiteral("database"), connection.param(QStringLiteral("DATABASE"))));
+    if (result.value(0, result.indexOf(QStringLiteral("CONTADOR"))).toDouble() == 0)
+        return true;
+    inform(notify, NoticeType::Error,
+           QStringLiteral("Acesso ao banco de dados não permitido. Conecte-se no banco de dados liberado para "
+                          "processamento do custo."));
+    return false;
+}
+
 bool dayShowsInformation(const data::TDataModule_Custo& module, const QDate& day, const Notify& notify)
 {
     const data::Field& inicio =
@@ -112,6 +128,16 @@ bool dayShowsInformation(const data::TDataModule_Custo& module, const QDate& day
         return true;
     inform(notify, NoticeType::Information,
            QStringLiteral("Versão liberada para informações a partir de ") + inicio.asString() + QStringLiteral("."));
+    return false;
+}
+
+bool slaughterLoaded(const data::TDataModule_Custo& module, const Notify& notify)
+{
+    const data::DataSet& abate = module.dataSet(QStringLiteral("CDS_Abate"));
+    if (abate.isActive() && !abate.isEmpty())
+        return true;
+    inform(notify, NoticeType::Information,
+           QStringLiteral("Não existe informação a ser detalhada. Por favor, selecione uma data com movimento de abate."));
     return false;
 }
 

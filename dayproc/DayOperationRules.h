@@ -42,9 +42,18 @@ enum class Outcome { Refused, Declined, Done };
 
 enum class ClosingPath { Close, Reopen };
 
+// False, after the message, when the session's database (the DATABASE parameter of the main
+// connection) is one a unit declares as its own processing database: costs are not worked on
+// there.
+bool databaseAllowed(const data::TDataModule_Custo& module, const Notify& notify);
+
 // False, after the message, when the day comes before the first day the unit shows information
 // (DATA_INICIO_SISTEMA of the parameter set loaded for the day).
 bool dayShowsInformation(const data::TDataModule_Custo& module, const QDate& day, const Notify& notify);
+
+// The slaughter's result opens only on a day with a slaughter loaded (CDS_Abate); false, after
+// the message, otherwise.
+bool slaughterLoaded(const data::TDataModule_Custo& module, const Notify& notify);
 
 // "&Gerar": neither slaughter nor production closed, and no later day closed.
 bool generationAllowed(const data::TDataModule_Custo& module, double unit, const QDate& day, const Notify& notify);

@@ -103,7 +103,6 @@ private:
     data::TDataModule_Custo& module() const;
     double unit() const;
     void openParametros(const QDate& day);
-    bool connectedToUnitDatabase();
     void showTabs();
     void loadDayDatasets(const QDate& day, double unit);
     void finishDayLoad();

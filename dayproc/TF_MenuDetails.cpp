@@ -2,23 +2,15 @@
 
 #include "TF_Menu.h"
 
-#include "DataModule_Custo.h"
-#include "DataSet.h"
-#include "MessageBox.h"
+#include "DayOperationRules.h"
+#include "NoticeBoxes.h"
 
 namespace custos::dayproc {
 
 // "Mais detalhes..." needs a loaded slaughter; without one the user is told so.
 bool TF_Menu::isSlaughterLoaded()
 {
-    const data::DataSet& abate = module().dataSet(QStringLiteral("CDS_Abate"));
-    if (abate.isActive() && !abate.isEmpty())
-        return true;
-    ui::showMessage(ui::MessageType::Information, ui::MessageButtons::Ok,
-                    QStringLiteral("Não existe informação a ser detalhada. Por favor, selecione uma data com "
-                                   "movimento de abate."),
-                    this);
-    return false;
+    return slaughterLoaded(module(), noticeBoxes(this));
 }
 
 void TF_Menu::openDetail(const ResultWindowOpener& opener)

@@ -7,8 +7,8 @@
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
 #include "DayDatasets.h"
-#include "DayprocStatements.h"
-#include "MessageBox.h"
+#include "DayOperationRules.h"
+#include "NoticeBoxes.h"
 #include "PlannerCalendar.h"
 #include "Query.h"
 #include "SourceBindings.h"
@@ -49,11 +49,7 @@ void TF_Menu::FormShow()
 
     openParametros(calendarDate());
 
-    if (connectedToUnitDatabase()) {
-        ui::showMessage(ui::MessageType::Error, ui::MessageButtons::Ok,
-                        QStringLiteral("Acesso ao banco de dados não permitido. Conecte-se no banco de dados "
-                                       "liberado para processamento do custo."),
-                        this);
+    if (!databaseAllowed(module(), noticeBoxes(this))) {
         // The remaining steps still run; the window closes (and the program ends) once the
         // event loop runs.
         QTimer::singleShot(0, this, &QWidget::close);
@@ -76,14 +72,6 @@ void TF_Menu::openParametros(const QDate& day)
 double TF_Menu::unit() const
 {
     return module().query(QStringLiteral("GetEmpresa")).fieldByName(QStringLiteral("CODIGO_EMPRESA")).asFloat();
-}
-
-bool TF_Menu::connectedToUnitDatabase()
-{
-    const session::Result result =
-        connection().query(statements::unitDatabaseCheck,
-                           session::Params().setText(QStringLiteral("database"), connection().param(QStringLiteral("DATABASE"))));
-    return result.value(0, result.indexOf(QStringLiteral("CONTADOR"))).toDouble() > 0;
 }
 
 void TF_Menu::showTabs()

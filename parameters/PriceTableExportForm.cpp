@@ -34,16 +34,6 @@ const QString kTabelaBase = QStringLiteral("Tabela Base");
 const QStringList kBaseColumns{QStringLiteral("PRECO_MEDIO"), QStringLiteral("PRECO_BASE"),
                                QStringLiteral("STATUS_BASE")};
 
-QVariant valueOf(const data::DataSet& dataSet, int row, const char* field)
-{
-    return dataSet.value(row, dataSet.fieldByName(QString::fromLatin1(field)).index());
-}
-
-QVariant currentOf(const data::DataSet& dataSet, const char* field)
-{
-    return dataSet.currentValue(dataSet.fieldByName(QString::fromLatin1(field)).index());
-}
-
 QLabel* bandTitle(const QString& text, const QString& objectName, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -251,9 +241,7 @@ void PriceTableExportForm::ComboBox_TipoCloseUp()
     if (m_tipo->currentIndex() < 0 || m_referencia->currentIndex() < 0)
         return;
     showBaseColumns(m_tipo->currentText() == kTabelaBase);
-    m_tables->close();
-    m_module.query(QStringLiteral("Q_TabelaCusto")).params().setNumber(QStringLiteral("tipo"), m_tipo->currentIndex());
-    m_tables->open();
+    openPriceTables(m_module, TableKind(m_tipo->currentIndex()));
     fillChooser();
 }
 
@@ -276,18 +264,8 @@ void PriceTableExportForm::CarregaProdutos()
         !m_tables->isActive())
         return;
     m_tables->setRecNo(m_tabela->currentIndex() + 1);
-    m_products->close();
-    const PriceTargets targets{currentOf(*m_tables, "SEQUENCIAL_TABELA_CUSTO").toDouble(),
-                               currentOf(*m_tables, "SEQUENCIAL_TABELA_PRECO_BASE").toDouble()};
-    session::Params& params = m_module.query(QStringLiteral("Q_") + m_source.productList).params();
-    params.setNumber(QStringLiteral("id_unidade"), m_source.idUnidade)
-        .setDate(QStringLiteral("data"), m_source.data)
-        .setNumber(QStringLiteral("id_tabela_preco"), targets.tabelaCusto)
-        .setNumber(QStringLiteral("id_tabela_base"), targets.tabelaBase)
-        .setNumber(QStringLiteral("referencia"), m_referencia->currentIndex());
-    for (const auto& [name, value] : m_source.filter)
-        params.setNumber(name, value);
-    m_products->open();
+    const PriceTargets targets = currentTargets(*m_tables);
+    openProductList(m_module, m_source.listSource(), targets, m_referencia->currentIndex());
     m_loadedTargets = targets;
 }
 
@@ -316,25 +294,18 @@ std::vector<TickedProduct> PriceTableExportForm::tickedProducts() const
 {
     std::vector<TickedProduct> ticked;
     const data::DataSet& list = *m_products;
+    const int checkbox = list.fieldByName(QStringLiteral("CHECKBOX")).index();
     m_grid->model().forEachShownRow([&](int row) {
-        if (valueOf(list, row, "CHECKBOX").toDouble() != 1)
-            return;
-        ticked.push_back({valueOf(list, row, "SEQUENCIAL_PRODUTO").toDouble(),
-                          valueOf(list, row, "CODIGO_PRODUTO").toString(),
-                          valueOf(list, row, "DESCRICAO_PRODUTO").toString(),
-                          {valueOf(list, row, "STATUS").toString(), valueOf(list, row, "SEQUENCIAL_ITEM_PRECO"),
-                           valueOf(list, row, "VALOR_REFERENCIA")},
-                          {valueOf(list, row, "STATUS_BASE").toString(),
-                           valueOf(list, row, "SEQUENCIAL_ITEM_PRECO_BASE"), valueOf(list, row, "PRECO_MEDIO")}});
+        if (list.value(row, checkbox).toDouble() == 1)
+            ticked.push_back(listedProduct(list, row));
     });
     return ticked;
 }
 
 void PriceTableExportForm::confirm()
 {
-    if (ui::showMessage(ui::MessageType::Confirmation, ui::MessageButtons::YesNo,
-                        QStringLiteral("Deseja realizar a atualização da tabela de preço selecionada?"),
-                        this) == ui::MessageResult::Yes &&
+    if (ui::showMessage(ui::MessageType::Confirmation, ui::MessageButtons::YesNo, publicationQuestion(), this) ==
+            ui::MessageResult::Yes &&
         m_products->isActive()) {
         if (m_grid->isEditing() && !m_grid->commitEditing())
             return;

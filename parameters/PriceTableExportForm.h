@@ -9,6 +9,7 @@
 // SEQUENCIAL_TABELA_CUSTO (-1). The confirmation writes into the tables the shown list was
 // loaded for.
 
+#include "PriceList.h"
 #include "PricePublisher.h"
 
 #include <QDate>
@@ -57,6 +58,8 @@ struct ExportSource
     QDate data;
     bool listsTableNumbers = false; // the chooser shows "Número" beside the description
     QString detalhes;               // the detail text written with every price
+
+    ProductListSource listSource() const { return {productList, idUnidade, data, filter}; }
 };
 
 class PriceTableExportForm : public QDialog

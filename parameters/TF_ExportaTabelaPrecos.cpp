@@ -4,9 +4,13 @@
 
 namespace custos::parameters {
 
-namespace {
+TF_ExportaTabelaPrecos::TF_ExportaTabelaPrecos(data::TDataModule_Custo& module, const ProductionFamily& family,
+                                               QWidget* parent)
+    : PriceTableExportForm(module, sourceFor(family), QStringLiteral("F_ExportaTabelaPrecos"), parent)
+{
+}
 
-ExportSource sourceOf(const ProductionFamily& family)
+ExportSource TF_ExportaTabelaPrecos::sourceFor(const ProductionFamily& family)
 {
     ExportSource source;
     source.productList = QStringLiteral("ExportarTabelaPreco");
@@ -21,14 +25,6 @@ ExportSource sourceOf(const ProductionFamily& family)
     source.listsTableNumbers = true;
     source.detalhes = TF_ExportaTabelaPrecos::detailText(family);
     return source;
-}
-
-} // namespace
-
-TF_ExportaTabelaPrecos::TF_ExportaTabelaPrecos(data::TDataModule_Custo& module, const ProductionFamily& family,
-                                               QWidget* parent)
-    : PriceTableExportForm(module, sourceOf(family), QStringLiteral("F_ExportaTabelaPrecos"), parent)
-{
 }
 
 QString TF_ExportaTabelaPrecos::detailText(const ProductionFamily& family)

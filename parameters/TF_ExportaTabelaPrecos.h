@@ -22,6 +22,8 @@ class TF_ExportaTabelaPrecos : public PriceTableExportForm
 public:
     TF_ExportaTabelaPrecos(data::TDataModule_Custo& module, const ProductionFamily& family, QWidget* parent = nullptr);
 
+    // What the window lists and writes for the family.
+    static ExportSource sourceFor(const ProductionFamily& family);
     // "Data Base: <day> Familia: <family id>", written with every price.
     static QString detailText(const ProductionFamily& family);
 };

@@ -4,9 +4,13 @@
 
 namespace custos::parameters {
 
-namespace {
+TF_ExportaTabelaRevenda::TF_ExportaTabelaRevenda(data::TDataModule_Custo& module, const ResaleGroup& group,
+                                                 QWidget* parent)
+    : PriceTableExportForm(module, sourceFor(group), QStringLiteral("F_ExportaTabelaRevenda"), parent)
+{
+}
 
-ExportSource sourceOf(const ResaleGroup& group)
+ExportSource TF_ExportaTabelaRevenda::sourceFor(const ResaleGroup& group)
 {
     ExportSource source;
     source.productList = QStringLiteral("ExportarTabelaRevenda");
@@ -21,14 +25,6 @@ ExportSource sourceOf(const ResaleGroup& group)
     source.data = group.data;
     source.detalhes = TF_ExportaTabelaRevenda::detailText(group);
     return source;
-}
-
-} // namespace
-
-TF_ExportaTabelaRevenda::TF_ExportaTabelaRevenda(data::TDataModule_Custo& module, const ResaleGroup& group,
-                                                 QWidget* parent)
-    : PriceTableExportForm(module, sourceOf(group), QStringLiteral("F_ExportaTabelaRevenda"), parent)
-{
 }
 
 QString TF_ExportaTabelaRevenda::detailText(const ResaleGroup& group)

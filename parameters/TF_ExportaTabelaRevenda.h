@@ -24,6 +24,8 @@ class TF_ExportaTabelaRevenda : public PriceTableExportForm
 public:
     TF_ExportaTabelaRevenda(data::TDataModule_Custo& module, const ResaleGroup& group, QWidget* parent = nullptr);
 
+    // What the window lists and writes for the resale family and group.
+    static ExportSource sourceFor(const ResaleGroup& group);
     // "(Custo Revenda) - Data Base: <day> Familia: <family> Grupo: <group>".
     static QString detailText(const ResaleGroup& group);
 };

@@ -71,12 +71,7 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
     m_RecalcularAutomaticamente =
         m_menu->addRecalculationItems(module.autoRefresh(), [this](bool on) { RecalcularAutomaticamente(on); });
     m_menu->addExportMenu();
-    m_menu->setExcelExport([this] {
-        exportToWorkbook(this, QStringLiteral("Resultado do Abate"),
-                         {{QStringLiteral("Matéria-Prima"), m_gridCompra},
-                          {QStringLiteral("Custo-Produtos"), m_gridCustoProdutos},
-                          {QStringLiteral("Resultado-Projetado"), m_gridResultadoProjetado}});
-    });
+    m_menu->setExcelExport([this] { exportToWorkbook(this, QStringLiteral("Resultado do Abate"), exportedGrids()); });
     m_menu->addRefreshButton([this] { Atualizar(); });
 
     m_PageControl = new QTabWidget(this);
@@ -123,6 +118,13 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
 }
 
 TF_Abate::~TF_Abate() = default;
+
+std::vector<ExportedGrid> TF_Abate::exportedGrids() const
+{
+    return {{QStringLiteral("Matéria-Prima"), m_gridCompra},
+            {QStringLiteral("Custo-Produtos"), m_gridCustoProdutos},
+            {QStringLiteral("Resultado-Projetado"), m_gridResultadoProjetado}};
+}
 
 int TF_Abate::showBovinos()
 {

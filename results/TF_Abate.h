@@ -12,6 +12,8 @@
 // Q_Mercado of its own. It keeps no state beyond the "Preço Médio Original" check and the
 // restoration band's visibility.
 
+#include "ExportToWorkbook.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QList>
@@ -61,6 +63,9 @@ public:
     // The product detail window's opener (by default, F_AbateAproveitamentoDetalhe modally).
     using DetailOpener = std::function<void(TF_Abate& window)>;
     void setDetailOpener(DetailOpener opener) { m_detailOpener = std::move(opener); }
+
+    // The grids "Exportar" > "Excel" writes, one sheet each in this order.
+    std::vector<ExportedGrid> exportedGrids() const;
 
     data::TDataModule_Custo& module() const { return m_module; }
     const QDate& day() const { return m_day; }

@@ -86,13 +86,7 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
             m_module, {resultField("ID_UNIDADE"), m_day, resultField("ID_FAMILIA"), familyName()}, this);
         F_ExportaTabelaPrecos.exec();
     });
-    m_menu->setExcelExport([this] {
-        exportToWorkbook(this, QStringLiteral("Resultado ") + familyName(),
-                         {{QStringLiteral("Matéria-Prima"), m_gridMateriaPrima},
-                          {QStringLiteral("Insumos"), m_gridInsumos},
-                          {QStringLiteral("Resultado-Projetado"), m_gridResultadoProjetado},
-                          {QStringLiteral("Custo-Produtos"), m_gridCustoProdutos}});
-    });
+    m_menu->setExcelExport([this] { exportToWorkbook(this, QStringLiteral("Resultado ") + familyName(), exportedGrids()); });
     m_menu->addRefreshButton([this] { Atualizar(); });
 
     m_familia = new ui::DBLabel(&module.dataSource(QStringLiteral("DTS_Resultado_DT")), QStringLiteral("FAMILIA"), this);
@@ -163,6 +157,14 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
 }
 
 TF_IndustrializadoResultado::~TF_IndustrializadoResultado() = default;
+
+std::vector<ExportedGrid> TF_IndustrializadoResultado::exportedGrids() const
+{
+    return {{QStringLiteral("Matéria-Prima"), m_gridMateriaPrima},
+            {QStringLiteral("Insumos"), m_gridInsumos},
+            {QStringLiteral("Resultado-Projetado"), m_gridResultadoProjetado},
+            {QStringLiteral("Custo-Produtos"), m_gridCustoProdutos}};
+}
 
 void TF_IndustrializadoResultado::showEvent(QShowEvent* event)
 {

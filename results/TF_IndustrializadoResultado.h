@@ -12,6 +12,8 @@
 // and the statements of its own (process type, CMP date, the CMP check and update). On close
 // it refreshes CDS_Resultado so that the main window shows the new figures.
 
+#include "ExportToWorkbook.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QList>
@@ -66,6 +68,9 @@ public:
     // The product detail window's opener (by default, F_IndustrializadoResultadoDetalhe modally).
     using DetailOpener = std::function<void(TF_IndustrializadoResultado& window)>;
     void setDetailOpener(DetailOpener opener) { m_detailOpener = std::move(opener); }
+
+    // The grids "Exportar" > "Excel" writes, one sheet each in this order.
+    std::vector<ExportedGrid> exportedGrids() const;
 
     data::TDataModule_Custo& module() const { return m_module; }
     const QDate& day() const { return m_day; }

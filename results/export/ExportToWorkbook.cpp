@@ -22,14 +22,23 @@ QString exportToWorkbook(QWidget* parent, const QString& proposedName, const std
     if (fileName.isEmpty())
         return {};
 
+    writeGridsToWorkbook(fileName, grids);
+    ui::showMessage(ui::MessageType::Information, ui::MessageButtons::Ok, workbookWrittenText(fileName), parent);
+    return fileName;
+}
+
+QString workbookWrittenText(const QString& fileName)
+{
+    return QStringLiteral("Arquivo '") + fileName + QStringLiteral("' gerado com sucesso!");
+}
+
+void writeGridsToWorkbook(const QString& fileName, const std::vector<ExportedGrid>& grids)
+{
     Workbook book(fileName);
     // Each grid's lines are made as they are written: the export holds none of them.
     for (const ExportedGrid& g : grids)
         book.addSheet(g.sheetName, grid::streamExportView(*g.grid));
     book.finish();
-    ui::showMessage(ui::MessageType::Information, ui::MessageButtons::Ok,
-                    QStringLiteral("Arquivo '") + fileName + QStringLiteral("' gerado com sucesso!"), parent);
-    return fileName;
 }
 
 } // namespace custos::results

@@ -28,4 +28,11 @@ struct ExportedGrid
 // The file written; empty when the user cancelled.
 QString exportToWorkbook(QWidget* parent, const QString& proposedName, const std::vector<ExportedGrid>& grids);
 
+// The workbook of the grids written into fileName without asking or telling anything (the
+// command line's export); a failure is an ExportError, as above.
+void writeGridsToWorkbook(const QString& fileName, const std::vector<ExportedGrid>& grids);
+
+// "Arquivo '<name>' gerado com sucesso!"
+QString workbookWrittenText(const QString& fileName);
+
 } // namespace custos::results

@@ -2,14 +2,27 @@
 // rows the main window leaves for the same steps (locally and over the link); every refusal and
 // usage error exits with its status and message and changes nothing; of two units the second
 // runs after the first was refused; history and undo-capture work on the day's captures; the
-// password reaches no output.
+// password reaches no output; export writes the workbook the result window writes, publish the
+// price rows the price table export window writes.
 
 #include "DayOperationsFixture.h"
+#include "ExportToWorkbook.h"
 #include "FixtureDay.h"
+#include "GridColumn.h"
+#include "GridView.h"
 #include "MenuDay.h"
+#include "PriceExportChoices.h"
+#include "PriceTableRows.h"
+#include "SaveFileDialog.h"
 #include "TableRows.h"
+#include "TF_Abate.h"
+#include "TF_ExportaTabelaPrecos.h"
+#include "TF_ExportaTabelaRevenda.h"
+#include "TF_IndustrializadoResultado.h"
 #include "TF_Menu.h"
+#include "WorkbookReader.h"
 
+#include <QAction>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
@@ -100,6 +113,27 @@ QString laterClosedResale(int unit, int days)
 }
 const QString removeResaleDays = QStringLiteral("DELETE FROM velko_cst.revenda WHERE id_revenda BETWEEN 900001 AND 900099");
 
+// The main window over a connection of its own, shown with the fixture day selected.
+struct WindowDay
+{
+    explicit WindowDay(const TestDatabase& db) : connection(db.connect()), module(*connection)
+    {
+        menu.resize(1280, 900);
+        menu.show();
+        MenuDay::selectDay(menu, kDia);
+    }
+    std::unique_ptr<session::DBXConnection> connection;
+    data::TDataModule_Custo module;
+    dayproc::TF_Menu menu;
+};
+
+// Every row of the sales price tables but the moment of its writing.
+QString publishedRows(const TestDatabase& db)
+{
+    return db.scalar(QStringLiteral("select string_agg((to_jsonb(t) - 'origem_data')::text, '|' order by"
+                                    " sequencial_item_preco) from velko_ven.item_preco t"));
+}
+
 const QStringList onTheDay{QStringLiteral("--day"), QStringLiteral("2024-03-15")};
 
 } // namespace
@@ -108,7 +142,11 @@ class TestBatch : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { m_db = fixtureDatabase(false); }
+    void initTestCase()
+    {
+        m_db = fixtureDatabase(false);
+        keepPriceRows(*m_db);
+    }
 
     // Generate, close and reopen from the main window in one database and from the command line
     // in another: the day's rows end the same.
@@ -123,12 +161,8 @@ private Q_SLOTS:
         QFETCH(bool, overTheLink);
         const auto windowDb = fixtureDatabase(overTheLink);
         {
-            const auto connection = windowDb->connect();
-            data::TDataModule_Custo module(*connection);
-            dayproc::TF_Menu menu;
-            menu.resize(1280, 900);
-            menu.show();
-            MenuDay::selectDay(menu, kDia);
+            WindowDay window(*windowDb);
+            dayproc::TF_Menu& menu = window.menu;
             MessageAnswers answers;
             whenModal(QStringLiteral("F_GerarCusto"), [](QWidget* dialog) {
                 QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cxButton1")), Qt::LeftButton);
@@ -203,11 +237,24 @@ private Q_SLOTS:
         QTest::newRow("day not a date") << QString() << gerente << senha
                                         << QStringList{QStringLiteral("generate"), QStringLiteral("--day"), QStringLiteral("2024-02-30")}
                                         << 2 << QString() << QStringLiteral("Dia inválido: \"2024-02-30\".");
-        QTest::newRow("export not available")
+        const QStringList exportDay = QStringList{QStringLiteral("export")} + onTheDay;
+        const QStringList out{QStringLiteral("--out"), QStringLiteral("abate.xlsx")};
+        QTest::newRow("export without --out") << QString() << gerente << senha
+                                              << (exportDay + QStringList{QStringLiteral("--slaughter")}) << 2 << QString()
+                                              << QStringLiteral("Falta a opção --out para export.\n");
+        QTest::newRow("export of both results")
             << QString() << gerente << senha
-            << (QStringList{QStringLiteral("export")} + onTheDay +
-                QStringList{QStringLiteral("--slaughter"), QStringLiteral("--out"), QStringLiteral("abate.xlsx")})
-            << 2 << QString() << QStringLiteral("O comando export ainda não está disponível");
+            << (exportDay + QStringList{QStringLiteral("--slaughter"), QStringLiteral("--family"), QStringLiteral("40")} + out)
+            << 2 << QString() << QStringLiteral("Use --slaughter ou --family ID (um dos dois) para export.\n");
+        QTest::newRow("publish from both sources")
+            << QString() << gerente << senha
+            << (QStringList{QStringLiteral("publish")} + onTheDay +
+                QStringList{"--family", "30", "--resale-family", "7", "--group", "1", "--kind", "cost", "--figure", "2",
+                            "--table", "10", "--all"})
+            << 2 << QString() << QStringLiteral("Use --family ID ou --resale-family F --group G (um dos dois) para publish.\n");
+        QTest::newRow("export of a family without result")
+            << QString() << gerente << senha << (exportDay + QStringList{QStringLiteral("--family"), QStringLiteral("999")} + out)
+            << 1 << QString() << QStringLiteral("A família 999 não tem resultado de produção neste dia.\n");
     }
     void refusals()
     {
@@ -229,6 +276,162 @@ private Q_SLOTS:
         QVERIFY(after == before);
         if (password != QLatin1String("custos"))
             QVERIFY(!run.out.contains(password) && !run.err.contains(password));
+    }
+
+    // export writes the workbook the window's "Exportar" > "Excel" writes for the same day, read
+    // back sheet by sheet by an independent reader; an operator may export.
+    void exportWritesTheWindowsWorkbook_data()
+    {
+        QTest::addColumn<QStringList>("result");
+        QTest::newRow("slaughter") << QStringList{QStringLiteral("--slaughter")};
+        QTest::newRow("family") << QStringList{QStringLiteral("--family"), QStringLiteral("40")};
+    }
+    void exportWritesTheWindowsWorkbook()
+    {
+        QFETCH(QStringList, result);
+        QTemporaryDir folder;
+        const QString windowFile = folder.filePath(QStringLiteral("janela.xlsx"));
+        const QString batchFile = folder.filePath(QStringLiteral("linha de comando.xlsx"));
+        {
+            WindowDay day(*m_db);
+            MessageAnswers answers;
+            const ui::ScopedSaveDialogHook dialog([&](const data::TSaveDialog&) { return windowFile; });
+            std::unique_ptr<QDialog> window;
+            if (result.size() == 1) {
+                window = std::make_unique<results::TF_Abate>(day.module, kDia, &day.menu);
+            } else {
+                QVERIFY(day.module.clientDataSet(QStringLiteral("CDS_Resultado")).locate(QStringLiteral("ID_FAMILIA"), result[1].toDouble()));
+                window = std::make_unique<results::TF_IndustrializadoResultado>(day.module, kDia, &day.menu);
+            }
+            window->show();
+            window->findChild<QAction*>(QStringLiteral("Excel"))->trigger();
+            QCOMPARE(answers.texts(), QStringList{results::workbookWrittenText(windowFile)});
+        }
+        const BatchResult run = runBatch(*m_db, QStringList{QStringLiteral("--user"), QStringLiteral("OPERADOR"),
+                                                            QStringLiteral("export")} +
+                                                    onTheDay + result + QStringList{QStringLiteral("--out"), batchFile});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QVERIFY2(run.out.contains(results::workbookWrittenText(batchFile) + u'\n'), qPrintable(run.out));
+        const QJsonArray windowSheets = readWorkbookSheets(windowFile), batchSheets = readWorkbookSheets(batchFile);
+        QVERIFY(!windowSheets.isEmpty());
+        QCOMPARE(batchSheets.size(), windowSheets.size());
+        for (qsizetype sheet = 0; sheet < windowSheets.size(); ++sheet)
+            QCOMPARE(QJsonDocument(batchSheets[sheet].toObject()).toJson(), QJsonDocument(windowSheets[sheet].toObject()).toJson());
+    }
+
+    // publish makes the choices of the price table export window: the same rows written (the
+    // detail text and the user included), after the window's question, only with --yes.
+    void publishWritesTheWindowsRows_data()
+    {
+        QTest::addColumn<QStringList>("source");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("figure");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QStringList>("products"); // empty: every product
+        const QStringList cortes{QStringLiteral("--family"), QStringLiteral("30")};
+        QTest::newRow("family into a cost table, every product") << cortes << int(TabelaDeCusto) << 2 << "10" << QStringList();
+        QTest::newRow("family into a base table, one product") << cortes << int(TabelaBase) << 0 << "20" << QStringList{"3002"};
+        QTest::newRow("family, products named out of the list's order")
+            << cortes << int(TabelaDeCusto) << 0 << "10" << QStringList{"3002", "3001"};
+        QTest::newRow("resale group into a cost table")
+            << QStringList{QStringLiteral("--resale-family"), QStringLiteral("7"), QStringLiteral("--group"), QStringLiteral("1")}
+            << int(TabelaDeCusto) << 1 << "10" << QStringList();
+    }
+    void publishWritesTheWindowsRows()
+    {
+        QFETCH(QStringList, source);
+        QFETCH(int, kind);
+        QFETCH(int, figure);
+        QFETCH(QString, table);
+        QFETCH(QStringList, products);
+        restorePriceRows(*m_db);
+        const QString before = publishedRows(*m_db);
+        {
+            const auto connection = m_db->connect();
+            data::TDataModule_Custo module(*connection);
+            std::unique_ptr<parameters::PriceTableExportForm> form;
+            if (source[0] == QLatin1String("--family"))
+                form = std::make_unique<parameters::TF_ExportaTabelaPrecos>(
+                    module, parameters::ProductionFamily{1, kDia, source[1].toDouble(), QString()});
+            else
+                form = std::make_unique<parameters::TF_ExportaTabelaRevenda>(
+                    module, parameters::ResaleGroup{1, kDia, source[1].toDouble(), source[3].toDouble(), {}, {}});
+            form->show();
+            choose(*form, PriceTableKind(kind), figure, table);
+            if (products.isEmpty())
+                click(*form, "MarcarTodas");
+            const data::DataSet& list = form->productList();
+            for (int row = 0; row < list.recordCount(); ++row)
+                if (products.contains(list.value(row, list.fieldByName(QStringLiteral("CODIGO_PRODUTO")).index()).toString()))
+                    QVERIFY(form->grid()->toggleCheckBox(row, form->grid()->column(QStringLiteral("CHECKBOX"))));
+            QCOMPARE(confirm(*form, ui::MessageResult::Yes), parameters::publicationQuestion());
+        }
+        const QString windowRows = publishedRows(*m_db);
+        QVERIFY(windowRows != before);
+
+        restorePriceRows(*m_db);
+        const QStringList arguments =
+            QStringList{QStringLiteral("--user"), QStringLiteral("GERENTE"), QStringLiteral("publish")} + onTheDay + source +
+            QStringList{QStringLiteral("--kind"), kind == TabelaDeCusto ? QStringLiteral("cost") : QStringLiteral("base"),
+                        QStringLiteral("--figure"), QString::number(figure), QStringLiteral("--table"), table} +
+            (products.isEmpty() ? QStringList{QStringLiteral("--all")} : QStringList{QStringLiteral("--products"), products.join(u',')});
+        const BatchResult asked = runBatch(*m_db, arguments);
+        QCOMPARE(asked.status, 1);
+        QVERIFY2(asked.out.contains(parameters::publicationQuestion() + u'\n'), qPrintable(asked.out));
+        QCOMPARE(publishedRows(*m_db), before);
+        const BatchResult published = runBatch(*m_db, arguments + QStringList{QStringLiteral("--yes")});
+        QVERIFY2(published.status == 0, qPrintable(published.err));
+        QCOMPARE(publishedRows(*m_db), windowRows);
+    }
+
+    // A table or product the choices cannot name, and an operator publishing: refused with the
+    // reason, nothing written.
+    void publishRefusals_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<QString>("err");
+        const QStringList cost{QStringLiteral("--family"), QStringLiteral("30"), QStringLiteral("--kind"), QStringLiteral("cost"),
+                               QStringLiteral("--figure"), QStringLiteral("2"), QStringLiteral("--table")};
+        QTest::newRow("unknown table") << "GERENTE" << (cost + QStringList{"99", "--all"})
+                                       << "A tabela de preço 99 não está entre as tabelas do tipo Tabela de Custo.\n";
+        QTest::newRow("table of the other kind") << "GERENTE" << (cost + QStringList{"20", "--all"})
+                                                 << "A tabela de preço 20 não está entre as tabelas do tipo Tabela de Custo.\n";
+        QTest::newRow("unknown product") << "GERENTE" << (cost + QStringList{"10", "--products", "3002,9999"})
+                                         << "O produto 9999 não está na lista desta exportação para a tabela de preço 10.\n";
+        QTest::newRow("operator") << "OPERADOR" << (cost + QStringList{"10", "--all"})
+                                  << "O usuário OPERADOR é operador: pode executar somente history e export.\n";
+    }
+    void publishRefusals()
+    {
+        QFETCH(QString, user);
+        QFETCH(QStringList, choices);
+        restorePriceRows(*m_db);
+        const QString before = publishedRows(*m_db);
+        const BatchResult run = runBatch(*m_db, QStringList{QStringLiteral("--user"), user, QStringLiteral("publish")} + onTheDay +
+                                                    choices + QStringList{QStringLiteral("--yes")});
+        QCOMPARE(run.status, 1);
+        QTEST(run.err, "err");
+        QCOMPARE(publishedRows(*m_db), before);
+    }
+
+    // Logged into a database that a unit declares as its own processing database: refused as the
+    // main window's start-up refuses it, nothing done.
+    void unitProcessingDatabaseRefused()
+    {
+        const QString tnsnames = m_db->scalar(QStringLiteral("select tnsnames from velko_cst.unidade where id_unidade = 1"));
+        const QString before = dayRows(*m_db);
+        BatchResult run;
+        {
+            const Variation v(*m_db,
+                              QStringLiteral("UPDATE velko_cst.unidade SET tnsnames = '%1' WHERE id_unidade = 1").arg(m_db->serviceName()),
+                              QStringLiteral("UPDATE velko_cst.unidade SET tnsnames = '%1' WHERE id_unidade = 1").arg(tnsnames));
+            run = runBatch(*m_db, QStringList{QStringLiteral("--user"), QStringLiteral("GERENTE"), QStringLiteral("generate")} + onTheDay);
+        }
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("Acesso ao banco de dados não permitido. Conecte-se no banco de dados liberado para "
+                                         "processamento do custo.\n"));
+        QCOMPARE(dayRows(*m_db), before);
     }
 
     // The first unit refused (a later day of its closed), the second generated: the status is

@@ -4,6 +4,7 @@
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
 #include "FixtureDay.h"
+#include "PriceExportChoices.h"
 #include "PriceTableRows.h"
 #include "TF_ExportaTabelaPrecos.h"
 #include "TF_ExportaTabelaRevenda.h"
@@ -22,17 +23,18 @@ using custos::data::TDataModule_Custo;
 using custos::test::kDia;
 using custos::test::priceRows;
 using custos::test::TestDatabase;
-using custos::ui::MessageButtons;
+using custos::test::choose;
+using custos::test::click;
+using custos::test::combo;
+using custos::test::confirm;
+using custos::test::TabelaBase;
+using custos::test::TabelaDeCusto;
 using custos::ui::MessageResult;
-using custos::ui::MessageType;
-using custos::ui::ScopedMessageHook;
 
 namespace {
 
 const ProductionFamily kCortes{1, kDia, 30, QStringLiteral("Cortes Bovinos")};
 const ResaleGroup kLaticinios{1, kDia, 7, 1, QStringLiteral("Laticínios"), QStringLiteral("Queijos")};
-
-enum Kind { TabelaDeCusto, TabelaBase };
 
 // The texts of a field's cells (a check box's values) in the order the grid shows them.
 QString column(PriceTableExportForm& form, const char* field)
@@ -44,46 +46,6 @@ QString column(PriceTableExportForm& form, const char* field)
         texts << (c->isCheckBox() ? model.cellValue(row, c).toString() : model.cellText(row, c));
     });
     return texts.join(u' ');
-}
-
-QComboBox* combo(PriceTableExportForm& form, const char* name)
-{
-    return form.findChild<QComboBox*>(QString::fromLatin1(name));
-}
-
-// Chooses the kind, the figure and the table of the number given, as a user picks them.
-void choose(PriceTableExportForm& form, Kind kind, int figure, const QString& numero)
-{
-    combo(form, "ComboBox_Tipo")->setCurrentIndex(kind);
-    combo(form, "ComboBox_Referencia")->setCurrentIndex(figure);
-    QComboBox* tabela = combo(form, "LookupComboBox_Tabela");
-    for (int i = 0; i < tabela->count(); ++i) {
-        if (tabela->model()->index(i, 0).data().toString() == numero) {
-            tabela->setCurrentIndex(i);
-            Q_EMIT tabela->activated(i);
-            return;
-        }
-    }
-    QFAIL(qPrintable(QStringLiteral("no table %1 in the chooser").arg(numero)));
-}
-
-void click(PriceTableExportForm& form, const char* name)
-{
-    QWidget* button = form.findChild<QWidget*>(QString::fromLatin1(name));
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// Clicks "&OK", answering the confirmation; the messages shown, one per line.
-QString confirm(PriceTableExportForm& form, MessageResult answer)
-{
-    QStringList shown;
-    ScopedMessageHook hook([&](MessageType type, MessageButtons, const QString& text) {
-        shown << text;
-        return type == MessageType::Confirmation ? answer : MessageResult::Ok;
-    });
-    click(form, "btnOK");
-    return shown.join(u'\n');
 }
 
 } // namespace

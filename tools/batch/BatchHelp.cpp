@@ -18,9 +18,10 @@ QString generalHelp()
         "                                                    desfaz uma captura de preço\n"
         "  export        --day DIA (--slaughter | --family ID) --out ARQUIVO.xlsx\n"
         "                                                    exporta o resultado para planilha\n"
-        "                                                    (ainda não disponível)\n"
-        "  publish       --day DIA ...                       exporta custos para tabela de preço\n"
-        "                                                    (ainda não disponível)\n"
+        "  publish       --day DIA (--family ID | --resale-family F --group G)\n"
+        "                --kind cost|base --figure 0|1|2 --table NÚMERO\n"
+        "                (--all | --products CÓDIGO,CÓDIGO...) [--yes]\n"
+        "                                                    exporta custos para tabela de preço\n"
         "\n"
         "Opções gerais:\n"
         "  --ini ARQUIVO   o velko.ini a ler (sem ela, o que está ao lado do programa)\n"
@@ -41,7 +42,9 @@ QString generalHelp()
         "Exemplos:\n"
         "  CUSTOS_PASSWORD=... custos-batch --user ANALISTA --unit 1 --unit 2 generate --day yesterday\n"
         "  custos-batch --user GERENTE close --day 2024-03-15 --yes\n"
-        "  custos-batch --user OPERADOR history --day today\n");
+        "  custos-batch --user OPERADOR history --day today\n"
+        "  custos-batch --user OPERADOR export --day yesterday --slaughter --out abate.xlsx\n"
+        "  custos-batch publish --day yesterday --family 30 --kind cost --figure 2 --table 900 --all --yes\n");
 }
 
 QString commandHelp(Command command)
@@ -100,18 +103,39 @@ QString commandHelp(Command command)
         return QStringLiteral(
             "Uso: custos-batch [opções gerais] export --day DIA (--slaughter | --family ID) --out ARQUIVO.xlsx\n"
             "\n"
-            "Grava a planilha que \"Exportar\" > \"Excel\" grava na janela do resultado do abate\n"
-            "(--slaughter) ou do industrializado da família ID (--family). Ainda não disponível nesta\n"
-            "versão.\n"
+            "Grava em ARQUIVO.xlsx a planilha que \"Exportar\" > \"Excel\" grava na janela do resultado\n"
+            "do abate (--slaughter: Matéria-Prima, Custo-Produtos, Resultado-Projetado) ou do resultado\n"
+            "da produção da família ID (--family: Matéria-Prima, Insumos, Resultado-Projetado,\n"
+            "Custo-Produtos), sem abrir janela. Um arquivo com o mesmo nome é substituído só quando a\n"
+            "planilha fica completa. O operador também pode exportar.\n"
             "\n"
-            "Exemplo:\n"
-            "  custos-batch export --day yesterday --slaughter --out abate.xlsx\n");
+            "Exemplos:\n"
+            "  custos-batch export --day yesterday --slaughter --out abate.xlsx\n"
+            "  custos-batch --unit 2 export --day 2024-03-15 --family 40 --out linguicas.xlsx\n");
     case Command::Publish:
         return QStringLiteral(
             "Uso: custos-batch [opções gerais] publish --day DIA (--family ID | --resale-family F --group G)\n"
             "         --kind cost|base --figure 0|1|2 --table NÚMERO (--all | --products CÓDIGO,CÓDIGO...) [--yes]\n"
             "\n"
-            "Exporta custos para uma tabela de preço de venda. Ainda não disponível nesta versão.\n");
+            "Exporta custos para uma tabela de preço como \"Exportar\" > \"Tabela de Preços\": a lista de\n"
+            "produtos da família de produção ID (--family) ou da família F e grupo G da revenda\n"
+            "(--resale-family, --group), com as mesmas ações (Incluir, Atualizar, Nenhuma), o mesmo texto\n"
+            "de detalhes e uma única transação: se o banco recusar um preço, nenhum é gravado.\n"
+            "\n"
+            "  --kind cost|base   \"Tipo de Tabela\": Tabela de Custo ou Tabela Base\n"
+            "  --figure 0|1|2     \"Valor Referência\": 0 matéria-prima (compra), 1 produto acabado\n"
+            "                     (revenda), 2 custo total\n"
+            "  --table NÚMERO     o número da tabela de preço, entre as do tipo escolhido\n"
+            "  --all              todos os produtos da lista (\"Marcar todas\")\n"
+            "  --products C,C...  só os produtos destes códigos\n"
+            "\n"
+            "A pergunta de confirmação só segue com --yes. O operador não pode exportar para tabela de\n"
+            "preço.\n"
+            "\n"
+            "Exemplos:\n"
+            "  custos-batch publish --day yesterday --family 30 --kind cost --figure 2 --table 900 --all --yes\n"
+            "  X"
+            "      --table 100 --products 70010,70020 --yes\n");
     }
     return generalHelp();
 }

@@ -1,6 +1,7 @@
 #include "BatchOptions.h"
 
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace custos::batch {
@@ -44,6 +45,35 @@ QDateTime momentOf(const QString& text)
     if (!moment.isValid())
         throw UsageError(QStringLiteral("Momento de captura inválido: \"%1\". Use 'AAAA-MM-DD HH:MM:SS'.").arg(text));
     return moment;
+}
+
+double numberOf(const QString& option, const QString& text)
+{
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    if (!ok || number < 0 || number != std::floor(number))
+        throw UsageError(QStringLiteral("Valor inválido para %1: \"%2\". Use um número inteiro.").arg(option, text));
+    return number;
+}
+
+// The value among the words allowed, as its position.
+int choiceOf(const QString& option, const QString& text, const QStringList& allowed)
+{
+    const qsizetype index = allowed.indexOf(text);
+    if (index < 0)
+        throw UsageError(QStringLiteral("Valor inválido para %1: \"%2\". Use %3.").arg(option, text, allowed.join(u'|')));
+    return int(index);
+}
+
+QStringList codesOf(const QString& text)
+{
+    QStringList codes;
+    for (const QString& code : text.split(u','))
+        if (!code.trimmed().isEmpty())
+            codes << code.trimmed();
+    if (codes.isEmpty())
+        throw UsageError(QStringLiteral("A opção --products precisa de ao menos um código de produto."));
+    return codes;
 }
 
 int unitOf(const QString& text)
@@ -131,11 +161,40 @@ void readCommandOption(BatchOptions& options, const QString& option, Words& word
     else if (option == QLatin1String("--slaughter"))
         options.slaughter = true;
     else if (option == QLatin1String("--family"))
-        options.family = words.valueOf(option);
+        options.family = numberOf(option, words.valueOf(option));
     else if (option == QLatin1String("--out"))
         options.outFile = words.valueOf(option);
-    else if (option != QLatin1String("--all"))
-        words.valueOf(option); // the price table choices, read by the publishing
+    else if (option == QLatin1String("--resale-family"))
+        options.resaleFamily = numberOf(option, words.valueOf(option));
+    else if (option == QLatin1String("--group"))
+        options.group = numberOf(option, words.valueOf(option));
+    else if (option == QLatin1String("--kind"))
+        options.kind = choiceOf(option, words.valueOf(option), {QStringLiteral("cost"), QStringLiteral("base")});
+    else if (option == QLatin1String("--figure"))
+        options.figure = choiceOf(option, words.valueOf(option), {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")});
+    else if (option == QLatin1String("--table"))
+        options.table = numberOf(option, words.valueOf(option));
+    else if (option == QLatin1String("--all"))
+        options.allProducts = true;
+    else if (option == QLatin1String("--products"))
+        options.products = codesOf(words.valueOf(option));
+}
+
+void requirePublishOptions(const BatchOptions& options)
+{
+    const bool resale = options.resaleFamily || options.group;
+    if (options.family.has_value() == resale)
+        throw UsageError(QStringLiteral("Use --family ID ou --resale-family F --group G (um dos dois) para publish."));
+    if (resale && !(options.resaleFamily && options.group))
+        throw UsageError(QStringLiteral("Use --resale-family F junto com --group G para publish."));
+    if (!options.kind)
+        throw UsageError(QStringLiteral("Falta a opção --kind (cost ou base) para publish."));
+    if (!options.figure)
+        throw UsageError(QStringLiteral("Falta a opção --figure (0, 1 ou 2) para publish."));
+    if (!options.table)
+        throw UsageError(QStringLiteral("Falta a opção --table para publish."));
+    if (options.allProducts == !options.products.isEmpty())
+        throw UsageError(QStringLiteral("Use --all ou --products CÓDIGO,CÓDIGO... (um dos dois) para publish."));
 }
 
 void requireCommandOptions(const BatchOptions& options)
@@ -146,11 +205,13 @@ void requireCommandOptions(const BatchOptions& options)
     if (options.command == Command::UndoCapture && !options.capture.isValid())
         throw UsageError(QStringLiteral("Falta a opção --capture para undo-capture."));
     if (options.command == Command::Export) {
-        if (options.slaughter == !options.family.isEmpty())
+        if (options.slaughter == options.family.has_value())
             throw UsageError(QStringLiteral("Use --slaughter ou --family ID (um dos dois) para export."));
         if (options.outFile.isEmpty())
             throw UsageError(QStringLiteral("Falta a opção --out para export."));
     }
+    if (options.command == Command::Publish)
+        requirePublishOptions(options);
 }
 
 } // namespace

@@ -38,8 +38,20 @@ struct BatchOptions
     bool capturePrices = true;  // generate: cleared by --no-price-capture
     QDateTime capture;          // undo-capture --capture
     bool slaughter = false;     // export --slaughter
-    QString family;             // export/publish --family
+    std::optional<double> family; // export/publish --family: the production family's ID_FAMILIA
     QString outFile;            // export --out
+
+    // publish: the resale family and group (--resale-family, --group), the table kind
+    // (--kind: cost 0, base 1, as "Tipo de Tabela" lists them), the figure (--figure, the item of
+    // "Valor Referência"), the table's number (--table) and the products ticked (--all, or
+    // --products with their codes).
+    std::optional<double> resaleFamily;
+    std::optional<double> group;
+    std::optional<int> kind;
+    std::optional<int> figure;
+    std::optional<double> table;
+    bool allProducts = false;
+    QStringList products;
 };
 
 // The words of the command line after the program's name. today gives "today" and "yesterday".

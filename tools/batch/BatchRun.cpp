@@ -7,9 +7,17 @@
 #include "DatabaseError.h"
 #include "DayDatasets.h"
 #include "DayOperationValues.h"
+#include "ExportToWorkbook.h"
 #include "Login.h"
 #include "OperationError.h"
+#include "PriceList.h"
+#include "PricePublisher.h"
 #include "Query.h"
+#include "TF_Abate.h"
+#include "TF_ExportaTabelaPrecos.h"
+#include "TF_ExportaTabelaRevenda.h"
+#include "TF_IndustrializadoResultado.h"
+
 
 namespace custos::batch {
 
@@ -39,7 +47,7 @@ QString doneText(Command command)
     case Command::Export:
         return QStringLiteral("planilha gravada");
     case Command::Publish:
-        break;
+        return QStringLiteral("preços exportados");
     }
     return QStringLiteral("concluído");
 }
@@ -65,6 +73,11 @@ QString forTerminal(QString text)
     while (text.endsWith(u'\n'))
         text.chop(1);
     return text;
+}
+
+QString number(double value)
+{
+    return QString::number(value, 'f', 0);
 }
 
 QString cell(const data::DataSet& dataSet, int row, const char* name)
@@ -121,6 +134,8 @@ Status BatchRun::runUnit(const QString& company)
             printError(QStringLiteral("O usuário %1 é operador: pode executar somente history e export.")
                            .arg(connection.param(QStringLiteral("USER_NAME"))));
             status = Status::Refused;
+        } else if (!dayproc::databaseAllowed(module, notifier())) {
+            status = Status::Refused;
         } else {
             data::Query& getEmpresa = module.query(QStringLiteral("GetEmpresa"));
             getEmpresa.close();
@@ -163,8 +178,9 @@ Status BatchRun::runCommand(data::TDataModule_Custo& module, double unit)
     case Command::UndoCapture:
         return undoCapture(module, unit);
     case Command::Export:
+        return exportResult(module);
     case Command::Publish:
-        break; // not available: refused before the login
+        return publish(module, unit);
     }
     return Status::Usage;
 }
@@ -236,6 +252,116 @@ Status BatchRun::undoCapture(data::TDataModule_Custo& module, double unit)
         printError(dayproc::priceCaptureUndoFailure(error.userText()));
         return Status::Failed;
     }
+    return Status::Done;
+}
+
+// CDS_Resultado on the family's row, as the main window positions it for the family's windows;
+// false, after the message, when the day has no result of the family.
+bool BatchRun::locateFamily(data::TDataModule_Custo& module)
+{
+    data::ClientDataSet& resultado = module.clientDataSet(QStringLiteral("CDS_Resultado"));
+    if (resultado.isActive() && resultado.locate(QStringLiteral("ID_FAMILIA"), *m_options.family))
+        return true;
+    printError(QStringLiteral("A família %1 não tem resultado de produção neste dia.").arg(number(*m_options.family)));
+    return false;
+}
+
+// The result window built over the day as the main window opens it, never shown: its show
+// step run directly, so that a failure reaches the command instead of a message box.
+Status BatchRun::exportResult(data::TDataModule_Custo& module)
+{
+    const auto write = [this](auto& window) {
+        window.FormShow();
+        results::writeGridsToWorkbook(m_options.outFile, window.exportedGrids());
+    };
+    if (m_options.slaughter) {
+        if (!dayproc::slaughterLoaded(module, notifier()))
+            return Status::Refused;
+        results::TF_Abate window(module, m_options.day);
+        write(window);
+    } else {
+        if (!locateFamily(module))
+            return Status::Refused;
+        results::TF_IndustrializadoResultado window(module, m_options.day);
+        write(window);
+    }
+    m_out << results::workbookWrittenText(m_options.outFile) << Qt::endl;
+    return Status::Done;
+}
+
+// The table list on the row of the table's number, as the chooser moves it; false, after the
+// message, when the kind has no table of that number.
+bool BatchRun::chooseTable(data::ClientDataSet& tables)
+{
+    for (int row = 1; row <= tables.recordCount(); ++row) {
+        tables.setRecNo(row);
+        if (tables.fieldByName(QStringLiteral("NUMERO")).asFloat() == *m_options.table)
+            return true;
+    }
+    printError(QStringLiteral("A tabela de preço %1 não está entre as tabelas do tipo %2.")
+                   .arg(number(*m_options.table), *m_options.kind == int(parameters::TableKind::Custo)
+                                                      ? QStringLiteral("Tabela de Custo")
+                                                      : QStringLiteral("Tabela Base")));
+    return false;
+}
+
+// The products ticked, in the list's order as the window writes them: every one, or those of
+// the codes named; false, after the message, when a code named is not in the list.
+bool BatchRun::tickProducts(const data::DataSet& list, std::vector<parameters::TickedProduct>& ticked)
+{
+    QStringList unlisted = m_options.products;
+    for (int row = 0; row < list.recordCount(); ++row) {
+        parameters::TickedProduct product = parameters::listedProduct(list, row);
+        if (m_options.allProducts || m_options.products.contains(product.codigoProduto)) {
+            unlisted.removeAll(product.codigoProduto);
+            ticked.push_back(std::move(product));
+        }
+    }
+    if (unlisted.isEmpty())
+        return true;
+    printError(QStringLiteral("O produto %1 não está na lista desta exportação para a tabela de preço %2.")
+                   .arg(unlisted.first(), number(*m_options.table)));
+    return false;
+}
+
+// The choices of the price table export window made from the options: the same lists, the
+// same statuses and detail text, the same single transaction.
+Status BatchRun::publish(data::TDataModule_Custo& module, double unit)
+{
+    parameters::ExportSource source;
+    if (m_options.family) {
+        if (!locateFamily(module))
+            return Status::Refused;
+        const data::DataSet& resultado = module.dataSet(QStringLiteral("CDS_Resultado"));
+        source = parameters::TF_ExportaTabelaPrecos::sourceFor(
+            {resultado.fieldByName(QStringLiteral("ID_UNIDADE")).asFloat(), m_options.day, *m_options.family,
+             resultado.fieldByName(QStringLiteral("FAMILIA")).asString()});
+    } else {
+        source = parameters::TF_ExportaTabelaRevenda::sourceFor(
+            {unit, m_options.day, *m_options.resaleFamily, *m_options.group, {}, {}});
+    }
+
+    data::ClientDataSet& tables = parameters::openPriceTables(module, parameters::TableKind(*m_options.kind));
+    if (!chooseTable(tables))
+        return Status::Refused;
+    const parameters::PriceTargets targets = parameters::currentTargets(tables);
+    const data::DataSet& list = parameters::openProductList(module, source.listSource(), targets, *m_options.figure);
+    std::vector<parameters::TickedProduct> ticked;
+    if (!tickProducts(list, ticked))
+        return Status::Refused;
+    if (ticked.empty()) {
+        printError(QStringLiteral("Não há produtos a exportar para a tabela de preço %1.").arg(number(*m_options.table)));
+        return Status::Refused;
+    }
+    if (!notifier()({dayproc::NoticeType::Confirmation, dayproc::NoticeButtons::YesNo,
+                     parameters::publicationQuestion(), {}}))
+        return Status::Refused;
+    const parameters::PublishedCount count = parameters::PricePublisher(module).publish(ticked, targets, source.detalhes);
+    m_out << QStringLiteral("Tabela de preço %1: %2 preço(s) atualizado(s), %3 incluído(s).")
+                 .arg(number(*m_options.table))
+                 .arg(count.updated)
+                 .arg(count.inserted)
+          << Qt::endl;
     return Status::Done;
 }
 

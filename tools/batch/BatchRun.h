@@ -6,10 +6,14 @@
 
 #include "BatchOptions.h"
 #include "DayOperationRules.h"
+#include "PricePublisher.h"
 
 #include <QTextStream>
+#include <vector>
 
 namespace custos::data {
+class ClientDataSet;
+class DataSet;
 class TDataModule_Custo;
 }
 
@@ -40,6 +44,11 @@ private:
     Status closeOrReopen(data::TDataModule_Custo& module, double unit);
     Status history(data::TDataModule_Custo& module, double unit);
     Status undoCapture(data::TDataModule_Custo& module, double unit);
+    Status exportResult(data::TDataModule_Custo& module);
+    Status publish(data::TDataModule_Custo& module, double unit);
+    bool locateFamily(data::TDataModule_Custo& module);
+    bool chooseTable(data::ClientDataSet& tables);
+    bool tickProducts(const data::DataSet& list, std::vector<parameters::TickedProduct>& ticked);
     dayproc::Notify notifier();
     void printError(const QString& text);
 

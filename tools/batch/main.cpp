@@ -7,10 +7,11 @@
 #include "Password.h"
 #include "VelkoIni.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 using namespace custos;
 using namespace custos::batch;
@@ -23,29 +24,34 @@ int usageFailure(QTextStream& err, const QString& message)
     return int(Status::Usage);
 }
 
-// The commands whose windows this version does not have yet.
-QString unavailable(Command command)
+QStringList argumentsOf(int argc, char* argv[])
 {
-    if (command == Command::Export)
-        return QStringLiteral("O comando export ainda não está disponível: as janelas de resultado, cujas grades ele "
-                              "grava, não fazem parte desta versão.");
-    if (command == Command::Publish)
-        return QStringLiteral("O comando publish ainda não está disponível: a exportação para tabela de preço não faz "
-                              "parte desta versão.");
-    return {};
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// export builds the result windows, never shown: a widget application on the offscreen
+// platform, whatever display the environment names. The other commands need no widgets.
+std::unique_ptr<QCoreApplication> applicationFor(const std::optional<Command>& command, int& argc, char* argv[])
+{
+    if (command != Command::Export)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
     BatchOptions options;
     try {
-        options = parseBatchOptions(application.arguments().mid(1), QDate::currentDate());
+        options = parseBatchOptions(argumentsOf(argc, argv), QDate::currentDate());
     } catch (const UsageError& error) {
         return usageFailure(err, error.message());
     }
@@ -53,10 +59,7 @@ int main(int argc, char* argv[])
         out << (options.command ? commandHelp(*options.command) : generalHelp());
         return int(Status::Done);
     }
-    if (const QString missing = unavailable(*options.command); !missing.isEmpty()) {
-        err << missing << Qt::endl;
-        return int(Status::Usage);
-    }
+    const std::unique_ptr<QCoreApplication> application = applicationFor(options.command, argc, argv);
 
     Account account;
     QStringList companies;
