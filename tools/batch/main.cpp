@@ -4,6 +4,7 @@
 #include "BatchHelp.h"
 #include "BatchOptions.h"
 #include "BatchRun.h"
+#include "MessageBox.h"
 #include "Password.h"
 #include "VelkoIni.h"
 
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 using namespace custos;
 using namespace custos::batch;
@@ -60,6 +62,16 @@ int main(int argc, char* argv[])
         return int(Status::Done);
     }
     const std::unique_ptr<QCoreApplication> application = applicationFor(options.command, argc, argv);
+    // Nobody answers a box a window might show while the export builds it: its text goes to
+    // standard error and the answer is the one that changes nothing, so the job never waits.
+    std::optional<ui::ScopedMessageHook> unattended;
+    if (options.command == Command::Export)
+        unattended.emplace([&err](ui::MessageType, ui::MessageButtons buttons, const QString& text) {
+            err << QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')) << Qt::endl;
+            return buttons == ui::MessageButtons::Ok ? ui::MessageResult::Ok
+                   : buttons == ui::MessageButtons::YesNo ? ui::MessageResult::No
+                                                          : ui::MessageResult::Cancel;
+        });
 
     Account account;
     QStringList companies;
