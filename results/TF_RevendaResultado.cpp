@@ -12,7 +12,7 @@
 #include "Provider.h"
 #include "Query.h"
 #include "ResultMenuBar.h"
-#include "ResultsStatements.h"
+#include "ResultWindow.h"
 #include "SummaryStrip.h"
 #include "TF_ExportaTabelaRevenda.h"
 
@@ -26,23 +26,13 @@ TF_RevendaResultado::TF_RevendaResultado(data::TDataModule_Custo& module, QWidge
       m_resumo(module.clientDataSet(QStringLiteral("CDS_ResumoRevenda"))),
       m_resultado(module.clientDataSet(QStringLiteral("CDS_ResultadoRevenda")))
 {
-    setObjectName(QStringLiteral("F_RevendaResultado"));
-    setWindowTitle(QStringLiteral("Resultados da Revenda"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                   | Qt::WindowCloseButtonHint);
-    setWindowState(Qt::WindowMaximized);
+    const ResultWindowFrame frame = setUpResultWindow(*this, QStringLiteral("F_RevendaResultado"), QStringLiteral("Resultados da Revenda"));
+    QVBoxLayout* layout = frame.layout;
+    m_menu = frame.menu;
+    const MarketList markets = newMarketList(module.connection(), this);
+    m_Q_Mercado = markets.Q_Mercado;
+    m_DTS_Mercado = markets.DTS_Mercado;
 
-    m_Q_Mercado = new data::Query(&module.connection(), this);
-    m_Q_Mercado->setObjectName(QStringLiteral("Q_Mercado"));
-    m_Q_Mercado->setSql(statements::Q_Mercado.text().split(QLatin1Char('\n')));
-    m_DTS_Mercado = new data::DataSource(m_Q_Mercado, this);
-    m_DTS_Mercado->setObjectName(QStringLiteral("DTS_Mercado"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_menu = new ResultMenuBar(this);
-    layout->setMenuBar(m_menu);
     m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Restaurar Preço Médio Original"),
                        QStringLiteral("RestaurarPrecoMedioOriginal"), [this] { RestaurarPrecoMedioOriginal(); });
     m_menu->addCommand(QStringLiteral("Exibir"), QStringLiteral("Detalhes do Resultado..."),

@@ -31,32 +31,13 @@ using custos::results::TF_RevendaResultado;
 using custos::test::child;
 using custos::test::kDia;
 using custos::test::near;
+using custos::test::snapshot;
 using custos::test::SlaughterDay;
 using custos::test::sumOf;
+using custos::test::typeIntoCell;
 using custos::test::Variation;
 
 namespace {
-
-void typeIntoCell(GridView* view, const QString& text)
-{
-    view->setFocus();
-    QTest::keyClicks(view, text.left(1));
-    QVERIFY(view->isEditing());
-    QTest::keyClicks(view->cellEditor(), text.mid(1));
-}
-
-QStringList snapshot(const data::DataSet& products)
-{
-    QStringList rows;
-    for (int r = 0; r < products.recordCount(); ++r) {
-        QStringList values;
-        for (int c = 0; c < products.fieldCount(); ++c)
-            values << products.value(r, c).toString();
-        rows << values.join(u'|');
-    }
-    rows.sort();
-    return rows;
-}
 
 // The purchase cost per kilogram is built from these, each rounded to four decimals.
 const std::pair<const char*, int> kAcquisition[] = {
