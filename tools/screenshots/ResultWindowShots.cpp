@@ -1,5 +1,7 @@
 // The slaughter result window on the demo's last full day, one picture per tab shown (the demo's
-// unit does not analyse condemnations), and the product detail of the day's first product.
+// unit does not analyse condemnations), and the product detail of the day's first product; the
+// resale result window on the same day for the group with the most products, as it opens and
+// grouped by "Documento".
 
 #include "DemoSession.h"
 #include "Shot.h"
@@ -8,6 +10,12 @@
 #include <TF_Abate.h>
 #include <TF_AbateAproveitamentoDetalhe.h>
 #include <TF_Menu.h>
+#include <TF_RevendaResultado.h>
+
+#include <ClientDataSet.h>
+#include <GridColumn.h>
+#include <GridView.h>
+#include <RowSource.h>
 
 #include <QCoreApplication>
 #include <QTabWidget>
@@ -67,6 +75,36 @@ std::unique_ptr<QWidget> detalhe()
     return std::make_unique<results::TF_AbateAproveitamentoDetalhe>(*demo().module, demo().day, owner.get());
 }
 
+// F_RevendaResultado for the resale group with the most products, grouped by the column given
+// (none: as it opens).
+std::function<std::unique_ptr<QWidget>()> revenda(const char* groupedBy)
+{
+    return [groupedBy] {
+        dayproc::TF_Menu& menu = loadedMenu();
+        data::ClientDataSet& groups = demo().module->clientDataSet(QStringLiteral("CDS_ResumoRevenda"));
+        const session::Result largest = demo().module->connection().query(
+            QStringLiteral("select codigo_familia, codigo_grupo, count(*) produtos"
+                           "  from table(velko_cst.pkg_revenda.ppl_resultado(:id_unidade,:data,:data))"
+                           " group by codigo_familia, codigo_grupo order by 3 desc, 1, 2"),
+            session::Params().setNumber(QStringLiteral("id_unidade"), 1).setDate(QStringLiteral("data"), demo().day));
+        for (int row = 1; row <= groups.recordCount(); ++row) {
+            groups.setRecNo(row);
+            if (groups.fieldByName(QStringLiteral("CODIGO_FAMILIA")).asFloat() == largest.value(0, 0).toDouble()
+                && groups.fieldByName(QStringLiteral("CODIGO_GRUPO")).asFloat() == largest.value(0, 1).toDouble())
+                break;
+        }
+        auto window = std::make_unique<results::TF_RevendaResultado>(*demo().module, &menu);
+        window->setWindowState(Qt::WindowNoState);
+        window->show();
+        if (*groupedBy) {
+            grid::GridView* view = window->findChild<grid::GridView*>(QStringLiteral("GridResultado"));
+            view->model().groupBy(view->column(QString::fromLatin1(groupedBy)));
+            view->expandAll();
+        }
+        return std::unique_ptr<QWidget>(std::move(window));
+    };
+}
+
 } // namespace
 
 std::vector<Shot> resultWindowShots()
@@ -78,6 +116,8 @@ std::vector<Shot> resultWindowShots()
         {QStringLiteral("F_Abate_ResultadoProjetado.png"), size,
          abate("TabSheet_Aproveitamento", "TabSheet_ResultadoProjetado", size)},
         {QStringLiteral("F_AbateAproveitamentoDetalhe.png"), QSize(820, 900), detalhe},
+        {QStringLiteral("F_RevendaResultado.png"), size, revenda("")},
+        {QStringLiteral("F_RevendaResultado_Documento.png"), size, revenda("DOCUMENTO")},
     };
 }
 
