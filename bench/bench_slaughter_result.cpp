@@ -12,6 +12,8 @@
 #include "DataModule_Custo.h"
 #include "DemoDay.h"
 #include "Figures.h"
+#include "InTurns.h"
+#include "ResultWindowBench.h"
 #include "GridColumn.h"
 #include "GridView.h"
 #include "MessageBox.h"
@@ -32,9 +34,7 @@
 #include <cstdio>
 
 using namespace custos;
-using bench::Clock;
-using bench::median;
-using bench::ms;
+using bench::Figure;
 
 namespace {
 
@@ -93,59 +93,12 @@ bench::SentStatement priceUpdate(double price, double id)
             QStringLiteral("UPDATE VELKO_CST.ABATE_PRECO SET PRECO = :S1 WHERE ID_ABATE_PRECO = :K1"), p};
 }
 
-struct Figure
-{
-    double window;
-    double server;
-};
-
-// Runs the window's side and the replay in turns and gives their medians.
-template <class Window>
-Figure inTurns(int rounds, bench::StatementReplay& replay, Window&& windowSide, const std::function<void()>& prepare = {})
-{
-    std::vector<double> window, server;
-    for (int round = 0; round < rounds + kWarmUp; ++round) {
-        double w = 0, s = 0;
-        for (int side = 0; side < 2; ++side) {
-            if (prepare)
-                prepare();
-            if ((side + round) % 2 == 0) {
-                const auto t0 = Clock::now();
-                windowSide();
-                w = ms(Clock::now() - t0);
-            } else {
-                const auto t0 = Clock::now();
-                replay.run();
-                s = ms(Clock::now() - t0);
-            }
-        }
-        if (round >= kWarmUp) {
-            window.push_back(w);
-            server.push_back(s);
-        }
-    }
-    return {median(window), median(server)};
-}
-
-void print(const char* what, const Figure& f, const char* target)
-{
-    std::printf("  %-34s %9.1f ms   server %8.1f ms   window's share %5.1f %%   %s\n", what, f.window, f.server,
-                (f.window - f.server) / f.window * 100, target);
-}
-
 void measure(int scale)
 {
-    test::TestDatabase db;
-    std::fprintf(stderr, "bench_slaughter_result: loading the demo at scale %d and costing 01-15/03/2024...\n", scale);
-    test::loadDemoDay(db, scale);
-    auto connection = db.connect();
-    data::TDataModule_Custo module(*connection);
-    dayproc::TF_Menu menu;
-    menu.resize(1440, 900);
-    menu.show();
-    auto* calendar = menu.findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"));
-    calendar->showMonth(test::kDemoDay);
-    QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(test::kDemoDay).center());
+    bench::DemoMenu demo(scale, "bench_slaughter_result");
+    test::TestDatabase& db = demo.db;
+    data::TDataModule_Custo& module = *demo.module;
+    dayproc::TF_Menu& menu = *demo.menu;
     const ui::ScopedMessageHook yes([](ui::MessageType, ui::MessageButtons, const QString&) { return ui::MessageResult::Yes; });
 
     // Shown.
@@ -155,7 +108,7 @@ void measure(int scale)
     shown = log.sent;
     shown.push_back({QStringLiteral("Q_Mercado"), results::statements::Q_Mercado.text(), {}});
     bench::StatementReplay showReplay(db.serviceName(), shown);
-    const Figure show = inTurns(kRounds, showReplay, [&] { showWindow(module, &menu); });
+    const Figure show = bench::inTurns(kRounds, kWarmUp, showReplay, [&] { showWindow(module, &menu); });
 
     // One price typed and posted.
     auto window = showWindow(module, &menu);
@@ -172,16 +125,9 @@ void measure(int scale)
     noteRereads(log, module, typed);
     bench::StatementReplay typeReplay(db.serviceName(), typed);
     int typing = 0;
-    const Figure type = inTurns(kRounds, typeReplay, [&] {
+    const Figure type = bench::inTurns(kRounds, kWarmUp, typeReplay, [&] {
         products.locate(QStringLiteral("CODIGO_PRODUTO"), code);
-        view->focusSourceRow(products.recNo() - 1);
-        view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
-        view->setFocus();
-        const QString text = QString::number(base + (++typing % 2 ? 0.5 : 0.25), 'f', 2);
-        QTest::keyClicks(view, text.left(1));
-        QTest::keyClicks(view->cellEditor(), text.mid(1));
-        QTest::keyClick(view->cellEditor(), Qt::Key_Return);
-        QApplication::processEvents();
+        bench::typePrice(view, products.recNo() - 1, QString::number(base + (++typing % 2 ? 0.5 : 0.25), 'f', 2));
     });
 
     // Every price restored.
@@ -194,8 +140,8 @@ void measure(int scale)
                                            .toDouble()));
     noteRereads(log, module, restored);
     bench::StatementReplay restoreReplay(db.serviceName(), restored);
-    const Figure restore = inTurns(
-        kRestoreRounds, restoreReplay,
+    const Figure restore = bench::inTurns(
+        kRestoreRounds, kWarmUp, restoreReplay,
         [&] {
             window->RestaurarPrecoMedioOriginal();
             QApplication::processEvents();
@@ -206,9 +152,9 @@ void measure(int scale)
         });
 
     std::printf("scale %2d: %d products\n", scale, products.recordCount());
-    print("shown, every tab painted", show, "(target: share under 20 %)");
-    print("one price typed and posted", type, "(target: share under 20 %)");
-    print("every price restored", restore, "(target: under 2,000 ms at the large scale)");
+    bench::printFigure("shown, every tab painted", show, "(target: share under 20 %)");
+    bench::printFigure("one price typed and posted", type, "(target: share under 20 %)");
+    bench::printFigure("every price restored", restore, "(target: under 2,000 ms at the large scale)");
 }
 
 } // namespace
