@@ -211,18 +211,12 @@ void TF_Abate::activateAproveitamentos()
 
 void TF_Abate::RestaurarPrecoMedioOriginal()
 {
-    // The strip's totals follow once, after the walk, not after each row.
-    m_summary->setDisplaySuspended(true);
-    bool restored = false;
-    try {
-        restored = askAndRestorePrices(m_module, m_produtos, *m_gridCustoProdutos);
-    } catch (...) {
-        m_summary->setDisplaySuspended(false);
-        throw;
+    {
+        // The strip's totals follow once, after the walk, not after each row.
+        const SummaryStrip::SuspendedDisplay suspended(*m_summary);
+        if (!askAndRestorePrices(m_module, m_produtos, *m_gridCustoProdutos))
+            return;
     }
-    m_summary->setDisplaySuspended(false);
-    if (!restored)
-        return;
     m_gridCustoProdutos->focusFirstRow();
     activateAproveitamentos();
 }

@@ -324,14 +324,8 @@ void TF_IndustrializadoResultado::applyPriceLocks(const QString& criterion)
 void TF_IndustrializadoResultado::RestaurarPrecoMedioOriginal()
 {
     // The strip's totals follow once, after the walk, not after each row.
-    m_summary->setDisplaySuspended(true);
-    try {
-        askAndRestorePrices(m_module, m_resultadoDT, *m_gridCustoProdutos);
-    } catch (...) {
-        m_summary->setDisplaySuspended(false);
-        throw;
-    }
-    m_summary->setDisplaySuspended(false);
+    const SummaryStrip::SuspendedDisplay suspended(*m_summary);
+    askAndRestorePrices(m_module, m_resultadoDT, *m_gridCustoProdutos);
 }
 
 void TF_IndustrializadoResultado::ObterCMP()

@@ -48,6 +48,7 @@ TF_RevendaResultado::TF_RevendaResultado(data::TDataModule_Custo& module, QWidge
     m_grupo->setObjectName(QStringLiteral("DBTextGrupo"));
     m_grupo->setAutoFillBackground(true);
     m_grupo->setMargin(3);
+    m_grupo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette palette = m_grupo->palette();
     palette.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
     palette.setColor(QPalette::WindowText, Qt::white);
@@ -124,18 +125,13 @@ void TF_RevendaResultado::Atualizar()
 
 void TF_RevendaResultado::RestaurarPrecoMedioOriginal()
 {
-    // The strip's totals follow once, after the walk, not after each row.
-    m_summary->setDisplaySuspended(true);
-    bool restored = false;
-    try {
-        restored = askAndRestorePrices(m_module, m_resultado, *m_grid);
-    } catch (...) {
-        m_summary->setDisplaySuspended(false);
-        throw;
+    {
+        // The strip's totals follow once, after the walk, not after each row.
+        const SummaryStrip::SuspendedDisplay suspended(*m_summary);
+        if (!askAndRestorePrices(m_module, m_resultado, *m_grid))
+            return;
     }
-    m_summary->setDisplaySuspended(false);
-    if (restored)
-        m_grid->focusFirstRow();
+    m_grid->focusFirstRow();
 }
 
 void TF_RevendaResultado::DetalhesResultado()

@@ -56,6 +56,20 @@ public:
     bool isPercentVisible() const;
     void setDisplaySuspended(bool suspended);
 
+    // The display suspended while it lives (a walk over every row, whose totals the labels
+    // then show once).
+    class SuspendedDisplay
+    {
+    public:
+        explicit SuspendedDisplay(SummaryStrip& strip) : m_strip(strip) { m_strip.setDisplaySuspended(true); }
+        ~SuspendedDisplay() { m_strip.setDisplaySuspended(false); }
+        SuspendedDisplay(const SuspendedDisplay&) = delete;
+        SuspendedDisplay& operator=(const SuspendedDisplay&) = delete;
+
+    private:
+        SummaryStrip& m_strip;
+    };
+
 private:
     struct Cells
     {
