@@ -22,7 +22,8 @@ int runCustos(const QString& programFolder)
     data::TDataModule_Custo DataModule_Custo(Global_Library.connection());
     auto F_login = std::make_unique<TF_login>(Global_Library, F_Menu);
     dayproc::TF_LogCusto F_LogCusto(DataModule_Custo.dataSource(QStringLiteral("DTS_LogCusto")), &F_Menu);
-    F_Menu.setResultWindowOpeners({results::openAbateBovinos, results::openAbateSuinos, results::openIndustrializadoResultado, {}});
+    F_Menu.setResultWindowOpeners({results::openAbateBovinos, results::openAbateSuinos,
+                                   results::openIndustrializadoResultado, results::openRevendaResultado});
 
     try {
         F_login->loadSettings(QDir(programFolder).filePath(QStringLiteral("velko.ini")));

@@ -4,6 +4,7 @@
 #include "DataModule_Custo.h"
 #include "TF_Abate.h"
 #include "TF_IndustrializadoResultado.h"
+#include "TF_RevendaResultado.h"
 
 #include <QLocale>
 #include <memory>
@@ -45,6 +46,12 @@ void openIndustrializadoResultado(QWidget* owner, const QDate& day)
     auto window = std::make_unique<TF_IndustrializadoResultado>(runningModule(), day, owner);
     window->setWindowTitle(withDay(window->windowTitle(), day));
     window->exec();
+}
+
+void openRevendaResultado(QWidget* owner, const QDate&)
+{
+    TF_RevendaResultado window(runningModule(), owner);
+    window.exec();
 }
 
 } // namespace custos::results

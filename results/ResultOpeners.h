@@ -14,5 +14,7 @@ void openAbateBovinos(QWidget* owner, const QDate& day);
 void openAbateSuinos(QWidget* owner, const QDate& day);
 // For the family result the main window positioned in CDS_Resultado.
 void openIndustrializadoResultado(QWidget* owner, const QDate& day);
+// For the resale group the main window positioned in CDS_ResumoRevenda.
+void openRevendaResultado(QWidget* owner, const QDate& day);
 
 } // namespace custos::results

@@ -14,6 +14,7 @@
 #include "Provider.h"
 #include "Query.h"
 #include "ResultMenuBar.h"
+#include "ResultWindow.h"
 #include "ResultsStatements.h"
 #include "SummaryStrip.h"
 #include "TF_AbateAproveitamentoDetalhe.h"
@@ -47,22 +48,13 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
       m_produtos(module.clientDataSet(QStringLiteral("CDS_AbateProduto"))),
       m_condenacoes(module.clientDataSet(QStringLiteral("CDS_CondenacaoMiudos")))
 {
-    setObjectName(QStringLiteral("F_Abate"));
-    setWindowTitle(QStringLiteral("Resultado Abate"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                   | Qt::WindowCloseButtonHint);
-    setWindowState(Qt::WindowMaximized);
+    const ResultWindowFrame frame = setUpResultWindow(*this, QStringLiteral("F_Abate"), QStringLiteral("Resultado Abate"));
+    QVBoxLayout* layout = frame.layout;
+    m_menu = frame.menu;
+    const MarketList markets = newMarketList(module.connection(), this);
+    m_Q_Mercado = markets.Q_Mercado;
+    m_DTS_Mercado = markets.DTS_Mercado;
 
-    m_Q_Mercado = new data::Query(&module.connection(), this);
-    m_Q_Mercado->setObjectName(QStringLiteral("Q_Mercado"));
-    m_Q_Mercado->setSql(statements::Q_Mercado.text().split(QLatin1Char('\n')));
-    m_DTS_Mercado = new data::DataSource(m_Q_Mercado, this);
-    m_DTS_Mercado->setObjectName(QStringLiteral("DTS_Mercado"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_menu = new ResultMenuBar(this);
-    layout->setMenuBar(m_menu);
     m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Restaurar Preço Médio Original"),
                        QStringLiteral("RestaurarPrecoMedioOriginal"), [this] { RestaurarPrecoMedioOriginal(); });
     m_menu->addCommand(QStringLiteral("Exibir"), QStringLiteral("Detalhes do Aproveitamento..."),
@@ -222,18 +214,12 @@ void TF_Abate::activateAproveitamentos()
 
 void TF_Abate::RestaurarPrecoMedioOriginal()
 {
-    // The strip's totals follow once, after the walk, not after each row.
-    m_summary->setDisplaySuspended(true);
-    bool restored = false;
-    try {
-        restored = askAndRestorePrices(m_module, m_produtos, *m_gridCustoProdutos);
-    } catch (...) {
-        m_summary->setDisplaySuspended(false);
-        throw;
+    {
+        // The strip's totals follow once, after the walk, not after each row.
+        const SummaryStrip::SuspendedDisplay suspended(*m_summary);
+        if (!askAndRestorePrices(m_module, m_produtos, *m_gridCustoProdutos))
+            return;
     }
-    m_summary->setDisplaySuspended(false);
-    if (!restored)
-        return;
     m_gridCustoProdutos->focusFirstRow();
     activateAproveitamentos();
 }

@@ -15,6 +15,7 @@
 #include "Provider.h"
 #include "Query.h"
 #include "ResultMenuBar.h"
+#include "ResultWindow.h"
 #include "ResultsStatements.h"
 #include "SummaryStrip.h"
 #include "TF_ExportaTabelaPrecos.h"
@@ -55,23 +56,13 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
       m_condenacoes(module.clientDataSet(QStringLiteral("CDS_CondenacaoDesossa"))),
       m_processos(module.query(QStringLiteral("Q_ProcessosProducaoFamilia")))
 {
-    setObjectName(QStringLiteral("F_IndustrializadoResultado"));
-    setWindowTitle(QStringLiteral("Resultado da Produção"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                   | Qt::WindowCloseButtonHint);
-    setWindowState(Qt::WindowMaximized);
+    const ResultWindowFrame frame = setUpResultWindow(*this, QStringLiteral("F_IndustrializadoResultado"), QStringLiteral("Resultado da Produção"));
+    QVBoxLayout* layout = frame.layout;
+    m_menu = frame.menu;
+    const MarketList markets = newMarketList(module.connection(), this);
+    m_Q_Mercado = markets.Q_Mercado;
+    m_DTS_Mercado = markets.DTS_Mercado;
 
-    m_Q_Mercado = new data::Query(&module.connection(), this);
-    m_Q_Mercado->setObjectName(QStringLiteral("Q_Mercado"));
-    m_Q_Mercado->setSql(statements::Q_Mercado.text().split(QLatin1Char('\n')));
-    m_DTS_Mercado = new data::DataSource(m_Q_Mercado, this);
-    m_DTS_Mercado->setObjectName(QStringLiteral("DTS_Mercado"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_menu = new ResultMenuBar(this);
-    layout->setMenuBar(m_menu);
     m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Restaurar Preço Médio Original"),
                        QStringLiteral("RestaurarPrecoMedioOriginal"), [this] { RestaurarPrecoMedioOriginal(); });
     m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Obter CMP"), QStringLiteral("ObterCMP"),
@@ -334,14 +325,8 @@ void TF_IndustrializadoResultado::applyPriceLocks(const QString& criterion)
 void TF_IndustrializadoResultado::RestaurarPrecoMedioOriginal()
 {
     // The strip's totals follow once, after the walk, not after each row.
-    m_summary->setDisplaySuspended(true);
-    try {
-        askAndRestorePrices(m_module, m_resultadoDT, *m_gridCustoProdutos);
-    } catch (...) {
-        m_summary->setDisplaySuspended(false);
-        throw;
-    }
-    m_summary->setDisplaySuspended(false);
+    const SummaryStrip::SuspendedDisplay suspended(*m_summary);
+    askAndRestorePrices(m_module, m_resultadoDT, *m_gridCustoProdutos);
 }
 
 void TF_IndustrializadoResultado::ObterCMP()

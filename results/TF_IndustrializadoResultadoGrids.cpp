@@ -186,72 +186,22 @@ void TF_IndustrializadoResultado::buildResultadoProjetado(QWidget* page)
     m_gridResultadoProjetado = v;
     v->model().setGroupFooterMode(grid::GroupTree::FooterMode::Hidden);
     addProductBands(v, m_DTS_Mercado, false, FooterAndGroups);
-    struct Cost
-    {
-        const char* caption;
-        const char* field;
-        const char* summed;
-    };
-    struct Band
-    {
-        const char* caption;
-        std::vector<Cost> columns;
-    };
-    const Band bands[] = {
-        {"Custo Produção",
-         {{"M.P.", "VALOR_MATERIA_PRIMA_KG", "VALOR_MATERIA_PRIMA"},
-          {"M.O.", "VALOR_MOD_KG", "VALOR_MOD"},
-          {"C.I.", "VALOR_CIF_KG", "VALOR_CIF"},
-          {"Insumos", "VALOR_INSUMO_KG", "VALOR_INSUMO"},
-          {"Embalagem", "VALOR_EMBALAGEM_KG", "VALOR_EMBALAGEM"},
-          {"Serviços", "VALOR_SERVICO_KG", "VALOR_SERVICO"},
-          {"/ Kg", "CUSTO_INDUSTRIAL_KG", "CUSTO_INDUSTRIAL"},
-          {"Total", "CUSTO_INDUSTRIAL", "CUSTO_INDUSTRIAL"}}},
-        {"Impostos",
-         {{"ICMS", "VALOR_ICMS_KG", "VALOR_ICMS"},
-          {"Pis/Cofins", "VALOR_PIS_COFINS_KG", "VALOR_PIS_COFINS"},
-          {"Outros", "VALOR_OUTROS_TRIBUTOS_KG", "VALOR_OUTROS_TRIBUTOS"},
-          {"/ Kg", "CUSTO_IMPOSTOS_KG", "CUSTO_IMPOSTOS"},
-          {"Total", "CUSTO_IMPOSTOS", "CUSTO_IMPOSTOS"}}},
-        {"Despesas",
-         {{"Seguro", "VALOR_SEGURO_CARGA_KG", "VALOR_SEGURO_CARGA"},
-          {"Frete", "VALOR_FRETE_KG", "VALOR_FRETE"},
-          {"Proc. Exp.", "VALOR_PROCESSO_EXPORTACAO_KG", "VALOR_PROCESSO_EXPORTACAO"},
-          {"Desp.Exp.", "VALOR_DESPESA_EXPORTACAO_KG", "VALOR_DESPESA_EXPORTACAO"},
-          {"Comissão", "VALOR_COMISSAO_KG", "VALOR_COMISSAO"},
-          {"Adm.", "VALOR_ADMINISTRATIVO_KG", "VALOR_ADMINISTRATIVO"},
-          {"/ Kg", "CUSTO_DESPESAS_KG", "CUSTO_DESPESAS"},
-          {"Total", "CUSTO_DESPESAS", "CUSTO_DESPESAS"}}},
-        {"Custo Total", {{"/ Kg", "CUSTO_TOTAL_KG", "CUSTO_TOTAL"}, {"Total", "CUSTO_TOTAL", "CUSTO_TOTAL"}}},
-        {"Resultado",
-         {{"/Kg", "RESULTADO_TOTAL_KG", "RESULTADO_TOTAL"},
-          {"Total", "RESULTADO_TOTAL", "RESULTADO_TOTAL"},
-          {"%", "MARGEM_RESULTADO", ""}}},
-    };
-    const GridStyle taxTotal = GridStyle::colours(QColor(0xC2, 0xC2, 0x85), Qt::white, true);
-    const GridStyle resultTotal = GridStyle::colours(QColor(0x74, 0x74, 0x74), Qt::white, true);
-    for (const Band& b : bands) {
-        const QString caption = QString::fromUtf8(b.caption);
-        GridBand* band = v->addBand(caption);
-        if (caption == QLatin1String("Custo Produção"))
-            band->setHeaderStyle(Shared::cxStyle6());
-        if (caption == QLatin1String("Resultado")) {
-            band->setFixed(GridBand::Fixed::Right);
-            band->setMovable(false);
-        }
-        for (const Cost& c : b.columns) {
-            GridColumn* column = add(v, band, c.field, QString::fromUtf8(c.caption), 70);
-            if (caption == QLatin1String("Custo Produção"))
-                column->setContentStyle(Shared::cxStyle8());
-            const QString field = QString::fromLatin1(c.field);
-            if (caption == QLatin1String("Impostos") && field.startsWith(QLatin1String("CUSTO_IMPOSTOS")))
-                column->setContentStyle(taxTotal);
-            if (caption == QLatin1String("Resultado") && field.startsWith(QLatin1String("RESULTADO_TOTAL")))
-                column->setContentStyle(resultTotal);
-            if (*c.summed)
-                sum(v, column, "#,0.00", FooterOnly, c.summed);
-        }
+    const CostComponent production[] = {{"VALOR_MATERIA_PRIMA_KG", "VALOR_MATERIA_PRIMA", "M.P."},
+                                        {"VALOR_MOD_KG", "VALOR_MOD", "M.O."},
+                                        {"VALOR_CIF_KG", "VALOR_CIF", "C.I."},
+                                        {"VALOR_INSUMO_KG", "VALOR_INSUMO", "Insumos"},
+                                        {"VALOR_EMBALAGEM_KG", "VALOR_EMBALAGEM", "Embalagem"},
+                                        {"VALOR_SERVICO_KG", "VALOR_SERVICO", "Serviços"},
+                                        {"CUSTO_INDUSTRIAL_KG", "CUSTO_INDUSTRIAL", "/ Kg"},
+                                        {"CUSTO_INDUSTRIAL", "CUSTO_INDUSTRIAL", "Total"}};
+    GridBand* custo = v->addBand(QStringLiteral("Custo Produção"));
+    custo->setHeaderStyle(Shared::cxStyle6());
+    for (const CostComponent& c : production) {
+        GridColumn* column = add(v, custo, c.perKgField, QString::fromUtf8(c.caption), 70);
+        column->setContentStyle(Shared::cxStyle8());
+        sum(v, column, "#,0.00", FooterOnly, c.totalField);
     }
+    addSaleBands(v, {true, FooterOnly, {}});
     configureProductView(v, true);
     m_lockResultadoProjetado = new PriceLock(v, QStringLiteral("PRECO"), QStringLiteral("CRITERIO_RECEITA"));
 }

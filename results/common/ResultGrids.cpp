@@ -6,6 +6,7 @@
 #include "GridView.h"
 
 #include <QVBoxLayout>
+#include <vector>
 
 namespace custos::results::grids {
 
@@ -62,12 +63,17 @@ void setSorting(GridView* view, std::initializer_list<const char*> fields)
     view->model().setSorting(sorting);
 }
 
-void addProductBands(GridView* v, data::DataSource* markets, bool originalColumn, Sums production)
+void addProductBand(GridView* v)
 {
     GridBand* produto = v->addBand(QStringLiteral("Produto"), QStringLiteral("BandProduto"));
     produto->setFixed(GridBand::Fixed::Left);
     add(v, produto, "CODIGO_PRODUTO", QStringLiteral("Código"), 55);
     add(v, produto, "DESCRICAO_PRODUTO", QStringLiteral("Produto"), 190);
+}
+
+void addProductBands(GridView* v, data::DataSource* markets, bool originalColumn, Sums production)
+{
+    addProductBand(v);
 
     GridBand* producao = v->addBand(QStringLiteral("Produção"), QStringLiteral("BandProducao"));
     sum(v, add(v, producao, "CAIXAS", QStringLiteral("Caixas"), 55), "#,0", production);
@@ -109,6 +115,64 @@ void addProductionCostBand(GridView* v, std::initializer_list<CostComponent> com
     custoTotal->setContentStyle(Shared::cxStyle8());
     custoTotal->setFooterStyle(Shared::cxStyle8());
     sum(v, custoTotal, "#,0.00", FooterAndGroups);
+}
+
+void addSaleBands(GridView* v, const SaleSums& sums)
+{
+    struct Cost
+    {
+        const char* caption;
+        const char* field;
+        const char* total; // its total field; "" for none
+    };
+    struct Band
+    {
+        const char* caption;
+        std::vector<Cost> columns;
+    };
+    const Band bands[] = {
+        {"Impostos",
+         {{"ICMS", "VALOR_ICMS_KG", "VALOR_ICMS"},
+          {"Pis/Cofins", "VALOR_PIS_COFINS_KG", "VALOR_PIS_COFINS"},
+          {"Outros", "VALOR_OUTROS_TRIBUTOS_KG", "VALOR_OUTROS_TRIBUTOS"},
+          {"/ Kg", "CUSTO_IMPOSTOS_KG", "CUSTO_IMPOSTOS"},
+          {"Total", "CUSTO_IMPOSTOS", "CUSTO_IMPOSTOS"}}},
+        {"Despesas",
+         {{"Seguro", "VALOR_SEGURO_CARGA_KG", "VALOR_SEGURO_CARGA"},
+          {"Frete", "VALOR_FRETE_KG", "VALOR_FRETE"},
+          {"Proc. Exp.", "VALOR_PROCESSO_EXPORTACAO_KG", "VALOR_PROCESSO_EXPORTACAO"},
+          {"Desp.Exp.", "VALOR_DESPESA_EXPORTACAO_KG", "VALOR_DESPESA_EXPORTACAO"},
+          {"Comissão", "VALOR_COMISSAO_KG", "VALOR_COMISSAO"},
+          {"Adm.", "VALOR_ADMINISTRATIVO_KG", "VALOR_ADMINISTRATIVO"},
+          {"/ Kg", "CUSTO_DESPESAS_KG", "CUSTO_DESPESAS"},
+          {"Total", "CUSTO_DESPESAS", "CUSTO_DESPESAS"}}},
+        {"Custo Total", {{"/ Kg", "CUSTO_TOTAL_KG", "CUSTO_TOTAL"}, {"Total", "CUSTO_TOTAL", "CUSTO_TOTAL"}}},
+        {"Resultado",
+         {{"/Kg", "RESULTADO_TOTAL_KG", "RESULTADO_TOTAL"},
+          {"Total", "RESULTADO_TOTAL", "RESULTADO_TOTAL"},
+          {"%", "MARGEM_RESULTADO", ""}}},
+    };
+    const grid::GridStyle taxTotal = grid::GridStyle::colours(QColor(0xC2, 0xC2, 0x85), Qt::white, true);
+    const grid::GridStyle resultTotal = grid::GridStyle::colours(QColor(0x74, 0x74, 0x74), Qt::white, true);
+    for (const Band& b : bands) {
+        const QString caption = QString::fromUtf8(b.caption);
+        GridBand* band = v->addBand(caption);
+        if (caption == QLatin1String("Resultado")) {
+            band->setFixed(GridBand::Fixed::Right);
+            band->setMovable(false);
+        }
+        for (const Cost& c : b.columns) {
+            GridColumn* column = add(v, band, c.field, QString::fromUtf8(c.caption), 70);
+            const QString field = QString::fromLatin1(c.field);
+            if (field.startsWith(QLatin1String("CUSTO_IMPOSTOS")))
+                column->setContentStyle(taxTotal);
+            if (field.startsWith(QLatin1String("RESULTADO_TOTAL")))
+                column->setContentStyle(resultTotal);
+            const bool isTotal = field == QLatin1String(c.total);
+            if (*c.total && (sums.perKgColumns || isTotal))
+                sum(v, column, "#,0.00", sums.where, c.total, Qt::AlignRight | Qt::AlignVCenter, sums.groupFields);
+        }
+    }
 }
 
 } // namespace custos::results::grids

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 
 class QWidget;
@@ -41,7 +42,9 @@ void sum(grid::GridView* view, grid::GridColumn* column, const char* format, Sum
 grid::GridColumn* groupBy(grid::GridView* view, const char* field, const QString& caption,
                           Qt::SortOrder order = Qt::AscendingOrder);
 void setSorting(grid::GridView* view, std::initializer_list<const char*> fields);
-// The bands "Produto" (fixed left), "Produção" (boxes, pieces and weight summed where
+// The band "Produto" (fixed left): the product's code and description.
+void addProductBand(grid::GridView* view);
+// The bands "Produto" (addProductBand), "Produção" (boxes, pieces and weight summed where
 // production says, the market shown by its abbreviation from markets, the sales order) and
 // "Receita" (the price, with the hidden "Original" when originalColumn, the criterion, the unit
 // price and the revenue) of a product view.
@@ -58,5 +61,19 @@ struct CostComponent
 // The band "Custo Produção" of a product view: each component per kilogram, "/ Kg" and the
 // "Total", in the industrial-cost style, summed in the footer and the group footers.
 void addProductionCostBand(grid::GridView* view, std::initializer_list<CostComponent> components);
+
+// Where the bands of a sale's costs and result sum their columns: every column as its total
+// field (perKgColumns) or only the "Total" columns; in the footer, and in the group footers of
+// groupFields (every level when empty) where says so.
+struct SaleSums
+{
+    bool perKgColumns = true;
+    Sums where = FooterOnly;
+    QStringList groupFields;
+};
+// The bands "Impostos" (the last two bold white on #C2C285), "Despesas", "Custo Total" and
+// "Resultado" (fixed at the right, not movable; "/Kg" and "Total" bold white on #747474) of a
+// product view, each column per kilogram and its "Total".
+void addSaleBands(grid::GridView* view, const SaleSums& sums);
 
 } // namespace custos::results::grids

@@ -77,6 +77,12 @@ QAction* ResultMenuBar::addRecalculationItems(bool checked, std::function<void(b
 {
     QAction* check = addCheck(QStringLiteral("Exibir"), QStringLiteral("Recalcular Automaticamente"),
                               QStringLiteral("RecalcularAutomaticamente"), checked, std::move(recalculation));
+    addGreyedItems();
+    return check;
+}
+
+void ResultMenuBar::addGreyedItems()
+{
     addDisabledSubmenu(QStringLiteral("Exibir"), QStringLiteral("Grupos"), QStringLiteral("Grupos"),
                        {{QStringLiteral("Produção"), true},
                         {QStringLiteral("Receita"), true},
@@ -85,12 +91,11 @@ QAction* ResultMenuBar::addRecalculationItems(bool checked, std::function<void(b
                         {QStringLiteral("Despesas"), false}});
     addDisabled(QStringLiteral("Ferramentas"), QStringLiteral("Calculadora"), QStringLiteral("Calculadora"));
     addDisabled(QStringLiteral("Ferramentas"), QStringLiteral("Enviar por e-mail"), QStringLiteral("EnviarEmail"));
-    return check;
 }
 
 void ResultMenuBar::addExportMenu(std::function<void()> tabelaPrecos)
 {
-    addCommand(QStringLiteral("Exportar"), QStringLiteral("Excel"), QStringLiteral("Excel"), [this] {
+    m_excel = addCommand(QStringLiteral("Exportar"), QStringLiteral("Excel"), QStringLiteral("Excel"), [this] {
         if (m_excelExport)
             m_excelExport();
     });
@@ -124,6 +129,13 @@ QToolButton* ResultMenuBar::addRefreshButton(std::function<void()> refresh)
     connect(button, &QToolButton::clicked, this, [window, refresh] { ui::guarded(window, refresh); });
     setCornerWidget(button, Qt::TopRightCorner);
     return button;
+}
+
+void ResultMenuBar::disableExcelExport()
+{
+    m_excelExport = {};
+    if (m_excel)
+        m_excel->setEnabled(false);
 }
 
 } // namespace custos::results

@@ -32,9 +32,10 @@ public:
     // "Resumo"; returns the check item.
     QAction* addPriceViewItems(std::function<void(bool)> priceView);
     // "Exibir" > "Recalcular Automaticamente" (a check item in the state given, running
-    // recalculation), the greyed "Grupos" and the greyed "Ferramentas" items; returns the
-    // check item.
+    // recalculation), then the greyed items (addGreyedItems); returns the check item.
     QAction* addRecalculationItems(bool checked, std::function<void(bool)> recalculation);
+    // "Exibir" > the greyed "Grupos" and the greyed "Ferramentas" items.
+    void addGreyedItems();
     // "Exportar" with "Excel" (the window's workbook export) and, after a separator,
     // "Tabela de Preços" running tabelaPrecos (nothing when empty).
     void addExportMenu(std::function<void()> tabelaPrecos = {});
@@ -42,9 +43,12 @@ public:
     void setExcelExport(std::function<void()> exportGrids);
     // "Atualizar": the large button in the bar's right corner, running refresh.
     QToolButton* addRefreshButton(std::function<void()> refresh);
+    // "Excel" shown greyed, for a window without a workbook export.
+    void disableExcelExport();
 
 private:
     std::function<void()> m_excelExport;
+    QAction* m_excel = nullptr;
 };
 
 } // namespace custos::results

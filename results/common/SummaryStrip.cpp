@@ -95,14 +95,16 @@ SummaryStrip::SummaryStrip(data::DataSource* values, data::DataSource* currency,
         grid->addWidget(cells.perKgCell, 3, col);
         m_cells.insert(c.total, cells);
     }
-    if (firstCost >= 0)
-        grid->addWidget(textCell(QStringLiteral("Custo de Produção"), kDarkBlue, Qt::white, true), 0, firstCost, 1,
-                        lastCost - firstCost + 1);
-    ui::DBLabel* percentLabel = bound(values, percent);
-    m_percent = percentLabel;
-    percentLabel->setAlignment(Qt::AlignCenter);
-    paintCell(percentLabel, kBlue, Qt::white, true);
-    grid->addWidget(percentLabel, 2, 2 + int(columns.size()));
+    if (firstCost >= 0) {
+        m_costHeading = textCell(QStringLiteral("Custo de Produção"), kDarkBlue, Qt::white, true);
+        grid->addWidget(m_costHeading, 0, firstCost, 1, lastCost - firstCost + 1);
+    }
+    if (!percent.isEmpty()) {
+        m_percent = bound(values, percent);
+        m_percent->setAlignment(Qt::AlignCenter);
+        paintCell(m_percent, kBlue, Qt::white, true);
+        grid->addWidget(m_percent, 2, 2 + int(columns.size()));
+    }
     grid->setColumnStretch(3 + int(columns.size()), 1);
 }
 
@@ -120,10 +122,13 @@ QWidget* SummaryStrip::currencyBox(data::DataSource* currency)
         name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         auto* value = new ui::DBLabel(currency, QString::fromLatin1(rows[r][1]));
         value->setObjectName(QString::fromLatin1(rows[r][1]));
+        auto* currencySign = new QLabel(QStringLiteral("R$"));
         grid->addWidget(name, r, 0);
-        grid->addWidget(new QLabel(QStringLiteral("R$")), r, 1);
+        grid->addWidget(currencySign, r, 1);
         grid->addWidget(value, r, 2);
         m_labels << name << value;
+        if (r == 1)
+            m_secondCurrency << name << currencySign << value;
     }
     return box;
 }
@@ -155,14 +160,27 @@ bool SummaryStrip::isColumnBlank(const QString& total) const
     return m_cells.value(total).blank;
 }
 
+void SummaryStrip::setCostHeading(const QString& text)
+{
+    if (m_costHeading)
+        m_costHeading->setText(text);
+}
+
+void SummaryStrip::setSecondCurrencyVisible(bool visible)
+{
+    for (QWidget* w : m_secondCurrency)
+        w->setVisible(visible);
+}
+
 void SummaryStrip::setPercentVisible(bool visible)
 {
-    m_percent->setVisible(visible);
+    if (m_percent)
+        m_percent->setVisible(visible);
 }
 
 bool SummaryStrip::isPercentVisible() const
 {
-    return !m_percent->isHidden();
+    return m_percent && !m_percent->isHidden();
 }
 
 void SummaryStrip::setDisplaySuspended(bool suspended)

@@ -1,7 +1,8 @@
 #pragma once
 // The main window on the generated fixture day (MenuDay) with the day loaded, and F_Abate
 // opened over its data module for that day (shown, not modal, so the test drives it), plus the
-// server's figures for a statement of the module: its rows as the server returns them.
+// server's figures for a statement of the module: its rows as the server returns them; and
+// what the result window tests share to check and drive a grid.
 
 #include "ClientDataSet.h"
 #include "DataModule_Custo.h"
@@ -13,6 +14,7 @@
 #include "TF_Abate.h"
 
 #include <QTabWidget>
+#include <QTest>
 #include <cmath>
 
 namespace custos::test {
@@ -70,6 +72,29 @@ inline double sumOf(const session::Result& rows, const QString& field, const std
 inline bool near(double a, double b)
 {
     return std::abs(a - b) <= 1e-6 * std::max(1.0, std::abs(b));
+}
+
+// Every row's values of a dataset, sorted, for comparing two ways to the same state.
+inline QStringList snapshot(const data::DataSet& rows)
+{
+    QStringList all;
+    for (int r = 0; r < rows.recordCount(); ++r) {
+        QStringList values;
+        for (int c = 0; c < rows.fieldCount(); ++c)
+            values << rows.value(r, c).toString();
+        all << values.join(u'|');
+    }
+    all.sort();
+    return all;
+}
+
+// Types into the focused cell as the user does: the first key opens the editor, the rest go to it.
+inline void typeIntoCell(grid::GridView* view, const QString& text)
+{
+    view->setFocus();
+    QTest::keyClicks(view, text.left(1));
+    QVERIFY(view->isEditing());
+    QTest::keyClicks(view->cellEditor(), text.mid(1));
 }
 
 } // namespace custos::test

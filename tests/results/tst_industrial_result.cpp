@@ -30,20 +30,13 @@ using custos::test::kDia;
 using custos::test::near;
 using custos::test::SlaughterDay;
 using custos::test::sumOf;
+using custos::test::typeIntoCell;
 using custos::test::Variation;
 
 namespace {
 
 constexpr double kLinguicas = 40;
 constexpr double kCortes = 30;
-
-void typeIntoCell(GridView* view, const QString& text)
-{
-    view->setFocus();
-    QTest::keyClicks(view, text.left(1));
-    QVERIFY(view->isEditing());
-    QTest::keyClicks(view->cellEditor(), text.mid(1));
-}
 
 } // namespace
 

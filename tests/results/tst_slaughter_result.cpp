@@ -30,8 +30,10 @@ using custos::results::TF_Abate;
 using custos::test::child;
 using custos::test::kDia;
 using custos::test::near;
+using custos::test::snapshot;
 using custos::test::SlaughterDay;
 using custos::test::sumOf;
+using custos::test::typeIntoCell;
 using custos::test::Variation;
 
 namespace {
@@ -61,29 +63,6 @@ int rowOfProduct(data::ClientDataSet& products, const char* code)
     if (!products.locate(QStringLiteral("CODIGO_PRODUTO"), QString::fromLatin1(code)))
         qFatal("no product %s", code);
     return products.recNo() - 1;
-}
-
-// Every row's values of the products' dataset, for comparing two ways to the same state.
-QStringList snapshot(const data::DataSet& products)
-{
-    QStringList rows;
-    for (int r = 0; r < products.recordCount(); ++r) {
-        QStringList values;
-        for (int c = 0; c < products.fieldCount(); ++c)
-            values << products.value(r, c).toString();
-        rows << values.join(u'|');
-    }
-    rows.sort();
-    return rows;
-}
-
-// Types into the focused cell as the user does: the first key opens the editor, the rest go to it.
-void typeIntoCell(GridView* view, const QString& text)
-{
-    view->setFocus();
-    QTest::keyClicks(view, text.left(1));
-    QVERIFY(view->isEditing());
-    QTest::keyClicks(view->cellEditor(), text.mid(1));
 }
 
 } // namespace

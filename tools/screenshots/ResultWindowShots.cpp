@@ -1,7 +1,8 @@
 // The slaughter result window on the demo's last full day, one picture per tab shown (the demo's
 // unit does not analyse condemnations), and the product detail of the day's first product; the
 // production result window on the same day for the family with the most products among those
-// made in more than one process, one picture per tab shown.
+// made in more than one process, one picture per tab shown; the resale result window on the
+// same day for the group with the most products, as it opens and grouped by "Documento".
 
 #include "DemoSession.h"
 #include "Shot.h"
@@ -14,6 +15,12 @@
 #include <TF_AbateAproveitamentoDetalhe.h>
 #include <TF_IndustrializadoResultado.h>
 #include <TF_Menu.h>
+#include <TF_RevendaResultado.h>
+
+#include <ClientDataSet.h>
+#include <GridColumn.h>
+#include <GridView.h>
+#include <RowSource.h>
 
 #include <QCoreApplication>
 #include <QTabBar>
@@ -109,6 +116,36 @@ std::function<std::unique_ptr<QWidget>()> industrializado(const char* tab, int p
     };
 }
 
+// F_RevendaResultado for the resale group with the most products, grouped by the column given
+// (none: as it opens).
+std::function<std::unique_ptr<QWidget>()> revenda(const char* groupedBy)
+{
+    return [groupedBy] {
+        dayproc::TF_Menu& menu = loadedMenu();
+        data::ClientDataSet& groups = demo().module->clientDataSet(QStringLiteral("CDS_ResumoRevenda"));
+        const session::Result largest = demo().module->connection().query(
+            QStringLiteral("select codigo_familia, codigo_grupo, count(*) produtos"
+                           "  from table(velko_cst.pkg_revenda.ppl_resultado(:id_unidade,:data,:data))"
+                           " group by codigo_familia, codigo_grupo order by 3 desc, 1, 2"),
+            session::Params().setNumber(QStringLiteral("id_unidade"), 1).setDate(QStringLiteral("data"), demo().day));
+        for (int row = 1; row <= groups.recordCount(); ++row) {
+            groups.setRecNo(row);
+            if (groups.fieldByName(QStringLiteral("CODIGO_FAMILIA")).asFloat() == largest.value(0, 0).toDouble()
+                && groups.fieldByName(QStringLiteral("CODIGO_GRUPO")).asFloat() == largest.value(0, 1).toDouble())
+                break;
+        }
+        auto window = std::make_unique<results::TF_RevendaResultado>(*demo().module, &menu);
+        window->setWindowState(Qt::WindowNoState);
+        window->show();
+        if (*groupedBy) {
+            grid::GridView* view = window->findChild<grid::GridView*>(QStringLiteral("GridResultado"));
+            view->model().groupBy(view->column(QString::fromLatin1(groupedBy)));
+            view->expandAll();
+        }
+        return std::unique_ptr<QWidget>(std::move(window));
+    };
+}
+
 } // namespace
 
 std::vector<Shot> resultWindowShots()
@@ -130,6 +167,8 @@ std::vector<Shot> resultWindowShots()
          industrializado("TabSheet_ResultadoProjetado", 1, size)},
         {QStringLiteral("F_IndustrializadoResultado_ProducaoElaboracao.png"), size,
          industrializado("TabSheet_ProducaoElaboracao", 0, size)},
+        {QStringLiteral("F_RevendaResultado.png"), size, revenda("")},
+        {QStringLiteral("F_RevendaResultado_Documento.png"), size, revenda("DOCUMENTO")},
     };
 }
 

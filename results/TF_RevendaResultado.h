@@ -1,0 +1,78 @@
+#pragma once
+// The resale result window F_RevendaResultado, "Resultados da Revenda": for the resale group
+// positioned in the data module's CDS_ResumoRevenda, what each product cost to acquire
+// (merchandise, freight, the taxes paid and the credits recovered), what was added to it
+// (labour, indirect costs, packaging), the taxes and expenses of the sale, the revenue at the
+// average sale price and the result, under the group's name and a header strip of totals.
+//
+// Every row's price is editable: resale has no criterion lock, and only the day's closing
+// makes CDS_ResultadoRevenda read-only (an operator may edit). Posting a price saves it through
+// the data module; the analyst restores the prices the generation computed and opens a
+// product's detail. Closing the window refreshes CDS_ResumoRevenda so that the main window
+// shows the new figures.
+
+#include <QDialog>
+
+class QAction;
+
+namespace custos::data {
+class ClientDataSet;
+class DataSource;
+class Query;
+class TDataModule_Custo;
+}
+
+namespace custos::grid {
+class GridView;
+}
+
+namespace custos::ui {
+class DBLabel;
+}
+
+namespace custos::results {
+
+class ResultMenuBar;
+class SummaryStrip;
+
+class TF_RevendaResultado : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TF_RevendaResultado(data::TDataModule_Custo& module, QWidget* parent = nullptr);
+    ~TF_RevendaResultado() override;
+
+    void FormShow();                       // A
+    void Atualizar();                      // B
+    void RestaurarPrecoMedioOriginal();    // C
+    void DetalhesResultado();              // D
+    void PrecoMedioOriginal(bool checked); // E
+
+    data::TDataModule_Custo& module() const { return m_module; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void buildGrid(QWidget* page);
+    // The detail of the product on the grid's focused row.
+    void openDetail();
+    void exportPriceTable();
+
+    data::TDataModule_Custo& m_module;
+    bool m_shown = false;
+
+    data::ClientDataSet& m_resumo;
+    data::ClientDataSet& m_resultado;
+    data::Query* m_Q_Mercado;
+    data::DataSource* m_DTS_Mercado;
+
+    ResultMenuBar* m_menu;
+    QAction* m_PrecoMedioOriginal;
+    ui::DBLabel* m_grupo;
+    SummaryStrip* m_summary;
+    grid::GridView* m_grid;
+};
+
+} // namespace custos::results
