@@ -6,6 +6,7 @@
 // nothing to show; a user filter and a collapsed group leave the workbook as it was.
 
 #include "DemoDay.h"
+#include "MenuDay.h"
 #include "MessageBox.h"
 #include "SaveDialog.h"
 #include "SaveFileDialog.h"
@@ -22,8 +23,6 @@
 #include <Result.h>
 #include <TF_Abate.h>
 #include <TF_IndustrializadoResultado.h>
-#include <TF_Menu.h>
-#include <PlannerCalendar.h>
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -36,6 +35,7 @@ using custos::grid::GridModel;
 using custos::grid::GridView;
 using custos::grid::LineRef;
 using custos::test::kDemoDay;
+using custos::test::Variation;
 
 namespace {
 
@@ -119,13 +119,6 @@ class TestResultExport : public QObject
     int m_groupFootersChecked = 0;
 
     data::ClientDataSet& cds(const QString& name) const { return m_module->clientDataSet(name); }
-
-    void selectDay()
-    {
-        auto* calendar = m_menu->findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"));
-        calendar->showMonth(kDemoDay);
-        QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(kDemoDay).center());
-    }
 
     // Of the day's families with or without other inputs, the one with the most products.
     double family(bool withInputs) const
@@ -323,7 +316,7 @@ private Q_SLOTS:
         m_menu = std::make_unique<dayproc::TF_Menu>();
         m_menu->resize(1280, 900);
         m_menu->show();
-        selectDay();
+        test::MenuDay::selectDay(*m_menu, kDemoDay);
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
     }
 
@@ -376,6 +369,45 @@ private Q_SLOTS:
                 return;
         }
         QVERIFY(m_groupFootersChecked > 0);
+    }
+
+    void emptyGridsWriteNoSheet_data()
+    {
+        QTest::addColumn<QStringList>("removed");
+        QTest::addColumn<QStringList>("sheets");
+        QTest::newRow("no purchases") << QStringList{"abate_materia_prima"}
+                                      << QStringList{"Custo-Produtos", "Resultado-Projetado"};
+        QTest::newRow("nothing") << QStringList{"abate_materia_prima", "abate_produto"} << QStringList{"Planilha1"};
+    }
+
+    // The rows of some tables of the day's slaughter gone after the main window loaded the day
+    // (a day without purchases has no slaughter row for the main window to open): no sheet for
+    // an empty grid, one empty sheet when every grid is empty, the success message all the same.
+    void emptyGridsWriteNoSheet()
+    {
+        QFETCH(QStringList, removed);
+        QFETCH(QStringList, sheets);
+        // The day loaded again once the rows are back, for the tests that follow.
+        const std::unique_ptr<dayproc::TF_Menu, void (*)(dayproc::TF_Menu*)> reload(
+            m_menu.get(), [](dayproc::TF_Menu* menu) { test::MenuDay::selectDay(*menu, kDemoDay); });
+        std::vector<std::unique_ptr<Variation>> variations;
+        for (const QString& table : removed)
+            variations.push_back(std::make_unique<Variation>(
+                *m_db,
+                QStringLiteral("CREATE TABLE velko_cst.tst_%1 AS SELECT * FROM velko_cst.%1 WHERE id_abate IN"
+                               " (SELECT id_abate FROM velko_cst.abate WHERE id_unidade = 1 AND data = '2024-03-15');"
+                               " DELETE FROM velko_cst.%1 WHERE id_abate IN (SELECT id_abate FROM velko_cst.tst_%1)")
+                    .arg(table),
+                QStringLiteral("INSERT INTO velko_cst.%1 SELECT * FROM velko_cst.tst_%1; DROP TABLE velko_cst.tst_%1").arg(table)));
+        auto w = openWindow(0);
+        const QString file = m_folder.filePath(QStringLiteral("vazio.xlsx"));
+        exportWindow(*w, file);
+        QCOMPARE(m_messages, QStringList{QString::number(int(ui::MessageType::Information)) + " Arquivo '" + file
+                                         + "' gerado com sucesso!"});
+        const QJsonArray workbook = test::readWorkbookSheets(file);
+        QCOMPARE(sheetNames(workbook), sheets);
+        if (sheets.size() == 1)
+            QVERIFY(workbook[0].toObject().value("rows").toArray().isEmpty());
     }
 };
 
