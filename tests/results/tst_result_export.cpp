@@ -1,9 +1,9 @@
 // "Exportar" > "Excel" of the slaughter and industrialized result windows on the demo's day
 // (scale 1), each workbook read back with openpyxl: the sheets in their order; each sheet
 // against the grid it comes from, line for line as the grid shows it, every group expanded,
-// numbers as numbers in the workbook formats of the display patterns, the widths, the group
-// footers and the footer equal to the server's sums; a day without purchases and a family with
-// nothing to show; a user filter and a collapsed group leave the workbook as it was.
+// numbers as numbers in the workbook formats of the display patterns, dates as dates, the widths,
+// the group footers and the footer equal to the server's sums; a user filter and a collapsed
+// group leave the workbook as it was; a day without purchases and a day with every grid empty.
 
 #include "DemoDay.h"
 #include "MenuDay.h"
@@ -117,6 +117,7 @@ class TestResultExport : public QObject
     QStringList m_messages;
     QTemporaryDir m_folder;
     int m_groupFootersChecked = 0;
+    int m_datesChecked = 0;
 
     data::ClientDataSet& cds(const QString& name) const { return m_module->clientDataSet(name); }
 
@@ -246,6 +247,7 @@ class TestResultExport : public QObject
                         QVERIFY2(same(got.value("v").toDouble(), value.toDouble()), qPrintable(at));
                         checkFormat(got, source.displayPattern(column->fieldIndex()), at);
                     } else if (value.typeId() == QMetaType::QDateTime || value.typeId() == QMetaType::QDate) {
+                        ++m_datesChecked;
                         QVERIFY2(got.value("t") == "d", qPrintable(at));
                         QCOMPARE(QDateTime::fromString(got.value("v").toString(), Qt::ISODate), value.toDateTime());
                     } else if (text.isEmpty()) {
@@ -328,7 +330,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("sheets");
         QTest::addColumn<QStringList>("grids");
         QTest::addColumn<QStringList>("dataSets");
-        QTest::newRow("slaughter") << 0.0 << QStringList{"Matéria-Prima", "Custo-Produtos", "Resultado-Projetado"}
+        // Restored prices show the restoration band, with its date and time.
+        QTest::newRow("slaughter, prices restored") << 0.0 << QStringList{"Matéria-Prima", "Custo-Produtos", "Resultado-Projetado"}
                                    << QStringList{"GridCompra", "GridCustoProdutos", "GridResultadoProjetado"}
                                    << QStringList{"CDS_Compra", "CDS_AbateProduto", "CDS_AbateProduto"};
         QTest::newRow("industrialized, every grid filled")
@@ -348,8 +351,18 @@ private Q_SLOTS:
         QFETCH(QStringList, sheets);
         QFETCH(QStringList, grids);
         QFETCH(QStringList, dataSets);
+        const QString restored = QStringLiteral(
+            "UPDATE velko_cst.abate_preco SET usuario_restauracao_preco = %1, data_restauracao_preco = %2,"
+            " preco_anterior = %3 WHERE id_abate IN (SELECT id_abate FROM velko_cst.abate WHERE data = '2024-03-15')");
+        std::unique_ptr<Variation> restoration;
+        if (familia == 0)
+            restoration = std::make_unique<Variation>(
+                *m_db, restored.arg("'GERENTE'", "timestamp '2024-03-15 17:42:31'", "preco + 1"),
+                restored.arg("NULL", "NULL", "NULL"));
         auto w = openWindow(familia);
-        if (familia != 0)
+        if (familia == 0)
+            QVERIFY(w->findChild<GridView*>("GridCustoProdutos")->band("Restauração Preço Médio")->isVisible());
+        else
             QCOMPARE(cds("CDS_Insumos").isEmpty(), !sheets.contains("Insumos"));
         const QString file = m_folder.filePath(QStringLiteral("resultado %1.xlsx").arg(familia));
         QCOMPARE(exportWindow(*w, file),
@@ -361,6 +374,7 @@ private Q_SLOTS:
         const QJsonArray workbook = test::readWorkbookSheets(file);
         QCOMPARE(sheetNames(workbook), sheets);
         m_groupFootersChecked = 0;
+        m_datesChecked = 0;
         for (qsizetype s = 0; s < sheets.size(); ++s) {
             const auto* view = w->findChild<GridView*>(grids[s]);
             QVERIFY(view->model().source()->rowCount() > 0);
@@ -369,6 +383,49 @@ private Q_SLOTS:
                 return;
         }
         QVERIFY(m_groupFootersChecked > 0);
+        QCOMPARE(m_datesChecked > 0, familia == 0);
+    }
+
+    void filterAndCollapsedGroupLeaveTheWorkbookAsItWas_data()
+    {
+        QTest::addColumn<double>("familia");
+        QTest::addColumn<QStringList>("grids");
+        QTest::newRow("slaughter") << 0.0 << QStringList{"GridCompra", "GridCustoProdutos", "GridResultadoProjetado"};
+        QTest::newRow("industrialized") << family(false)
+                                        << QStringList{"GridMateriaPrima", "GridResultadoProjetado", "GridCustoProdutos"};
+    }
+
+    // Each grid filtered by the user to the first text of its first grouping column, with its
+    // first group collapsed: the workbook holds every row of every group as before, and the
+    // window keeps the filter and the collapsed group.
+    void filterAndCollapsedGroupLeaveTheWorkbookAsItWas()
+    {
+        QFETCH(double, familia);
+        QFETCH(QStringList, grids);
+        auto w = openWindow(familia);
+        const QString before = m_folder.filePath(QStringLiteral("antes.xlsx"));
+        exportWindow(*w, before);
+        int hidden = 0;
+        for (const QString& name : grids) {
+            GridModel& model = w->findChild<GridView*>(name)->model();
+            GridColumn* grouped = model.levelColumn(0);
+            model.setColumnFilter(grouped, {model.distinctTexts(grouped).first()});
+            model.setExpanded(0, false);
+            int shown = 0;
+            model.forEachShownRow([&](int) { ++shown; });
+            hidden += model.source()->rowCount() - shown;
+        }
+        QVERIFY(hidden > 0);
+
+        const QString after = m_folder.filePath(QStringLiteral("depois.xlsx"));
+        exportWindow(*w, after);
+        QCOMPARE(test::readWorkbookSheets(after), test::readWorkbookSheets(before));
+        for (const QString& name : grids) {
+            const GridModel& model = w->findChild<GridView*>(name)->model();
+            QVERIFY(model.hasUserFilter());
+            QVERIFY(!model.isExpanded(0));
+        }
+        QCOMPARE(m_messages.size(), 2);
     }
 
     void emptyGridsWriteNoSheet_data()
