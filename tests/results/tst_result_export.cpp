@@ -10,6 +10,7 @@
 #include "MessageBox.h"
 #include "SaveDialog.h"
 #include "SaveFileDialog.h"
+#include "SlaughterDay.h"
 #include "TestDatabase.h"
 #include "WorkbookReader.h"
 
@@ -35,6 +36,7 @@ using custos::grid::GridModel;
 using custos::grid::GridView;
 using custos::grid::LineRef;
 using custos::test::kDemoDay;
+using custos::test::near;
 using custos::test::Variation;
 
 namespace {
@@ -63,11 +65,6 @@ const QHash<QString, QString> kWorkbookFormats{
 bool same(double a, double b)
 {
     return std::abs(a - b) <= 1e-15 * std::abs(b);
-}
-
-bool near(double a, double b)
-{
-    return std::abs(a - b) <= 1e-6 * std::max(1.0, std::abs(b));
 }
 
 QStringList sheetNames(const QJsonArray& sheets)
