@@ -220,6 +220,10 @@ class TestResultExport : public QObject
             QCOMPARE(widths.value(columnLetters(int(c))).toInt(), columns[c].width);
         }
         QCOMPARE(cell(headerRows - 1, int(columns.size())).value("v").toString(), QString());
+        // Frozen below the captions and right of the fixed band.
+        const auto fixed = std::count_if(columns.begin(), columns.end(),
+                                         [](const grid::ColumnGeometry& g) { return g.region == grid::Region::Left; });
+        QCOMPARE(sheet.value("freeze").toString(), columnLetters(int(fixed)) + QString::number(headerRows + 1));
 
         int row = headerRows;
         int dataRows = 0, groupFooters = 0;
