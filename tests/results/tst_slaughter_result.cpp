@@ -173,8 +173,6 @@ private Q_SLOTS:
         QVERIFY(!child<QMenu>(*w, "Grupos")->menuAction()->isEnabled());
     }
 
-    // Criterion "M" opens the price (light yellow); a row of another criterion locks it, in
-    // the locked style, before it takes the focus.
     // "Exportar" > "Excel": the purchase, the products and the projected result, in that order,
     // each sheet with a line per grid line, read back by an independent reader.
     void excelExportWritesTheWindowsGridsInOrder()
@@ -203,6 +201,8 @@ private Q_SLOTS:
         QVERIFY(sheets[1].toObject().value(QStringLiteral("rows")).toArray().size() > products->model().lineCount());
     }
 
+    // Criterion "M" opens the price (light yellow); a row of another criterion locks it, in
+    // the locked style, before it takes the focus.
     void priceLockFollowsTheRowBeforeItTakesTheFocus()
     {
         const Variation v(m_day->db(),
