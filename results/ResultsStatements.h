@@ -63,7 +63,11 @@ inline const Statement DataInicioReceita{list(), "DataInicioReceita", QStringLit
                                            " where id_unidade = :unidade"),
     {{"unidade", BindType::Number}}};
 
-inline const Statement Q_PrecoMedio{list(), "Q_PrecoMedio", QStringLiteral(R"sql(SELECT  numero_pedido,
+// The revenue records of one result (its table and key), each order line with its gross and
+// net value.
+inline QString precoMedioReceita(const char* table, const char* keyCondition)
+{
+    return QStringLiteral(R"sql(SELECT  numero_pedido,
 data_faturamento,
 codigo_cliente,
 razao_social,
@@ -81,13 +85,24 @@ i.desconto_contratual,
 i.valor_bruto,
 i.valor_liquido,
 i.quantidade
-FROM velko_cst.abate_preco_receita i,
+FROM %1 i,
 velko_fin.cliente c
 WHERE i.codigo_cliente          = c.codigo_cliente
 AND i.sequencial_produto      = :id_produto
-AND i.id_abate                = :id_abate
-))sql"),
-    {{"id_produto", BindType::Number}, {"id_abate", BindType::Number}}};
+%2
+))sql")
+        .arg(QLatin1String(table), QLatin1String(keyCondition));
+}
+
+inline const Statement Q_PrecoMedio{list(), "Q_PrecoMedio",
+                                    precoMedioReceita("velko_cst.abate_preco_receita",
+                                                      "AND i.id_abate                = :id_abate"),
+                                    {{"id_produto", BindType::Number}, {"id_abate", BindType::Number}}};
+
+inline const Statement Q_PrecoMedioIndustrializado{
+    list(), "Q_PrecoMedioIndustrializado",
+    precoMedioReceita("velko_cst.industrial_preco_receita", "AND i.id_industrial           = :id_industrial"),
+    {{"id_produto", BindType::Number}, {"id_industrial", BindType::Number}}};
 
 // The gross value of an order line is computed inside and not returned; its rounded value
 // gives the net value after the customer's smallest contractual discount.
@@ -196,5 +211,36 @@ GROUP BY codigo_material,
 nome,
 codigo_unidade_medida)sql"),
     {{"id_unidade", BindType::Number}, {"Id_Ordem_Producao", BindType::Number}, {"id_produto", BindType::Number}, {"id_ordem_venda", BindType::Number}}};
+
+// Industrialized product detail: the packaging consumed for the product under its production
+// order, the average cost kept to six decimals.
+inline const Statement Q_ConsumoIndustrializado{list(), "Q_ConsumoIndustrializado", QStringLiteral(R"sql(SELECT codigo_material,
+nome,
+sum(quantidade) quantidade,
+sum(round(quantidade * custo_unitario,2)) valor_total,
+round(sum(quantidade * custo_unitario) / decode(sum(quantidade),0,1,sum(quantidade)),6) custo_medio,
+codigo_unidade_medida
+FROM(
+select P.codigo_produto,
+P.descricao,
+C.codigo_material,
+M.nome,
+C.quantidade,
+M.codigo_unidade_medida,
+C.custo_unitario
+from velko_cst.consumo C,
+velko_mat.material M,
+velko_ven.produto P
+where M.codigo_material    = C.codigo_material
+and P.sequencial_produto = C.sequencial_produto
+and C.id_unidade         = :id_unidade
+and C.sequencial_produto = :id_produto
+and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)
+and c.id_ordem_producao = :id_ordem_producao
+)
+GROUP BY codigo_material,
+nome,
+codigo_unidade_medida)sql"),
+    {{"id_unidade", BindType::Number}, {"id_produto", BindType::Number}, {"id_ordem_venda", BindType::Number}, {"id_ordem_producao", BindType::Number}}};
 
 } // namespace custos::results::statements

@@ -16,11 +16,8 @@ const ProductDetailLayout kLayout{"F_AbateAproveitamentoDetalhe", "Detalhes do P
 
 TF_AbateAproveitamentoDetalhe::TF_AbateAproveitamentoDetalhe(data::TDataModule_Custo& module, const QDate& day,
                                                              QWidget* parent)
-    : ProductDetail(module, kLayout, statements::Q_Consumo, parent), m_day(day)
+    : RevenueRecordsDetail(module, day, kLayout, statements::Q_PrecoMedio, {"id_abate", "CDS_Abate", "ID_ABATE"}, statements::Q_Consumo, parent)
 {
-    m_Q_PrecoMedio = addOrderQuery("Q_PrecoMedio", statements::Q_PrecoMedio);
-    m_Q_PrecoMedioAntigo = addOrderQuery("Q_PrecoMedioAntigo", statements::Q_PrecoMedioAntigo);
-
     DetailLine produto = detailLine("Produto", "Produto", "CODIGO_PRODUTO");
     produto.total2 = QStringLiteral("DESCRICAO_PRODUTO");
     DetailLine receita = detailLine("Receita", "Receita", "PRECO_TOTAL", "PRECO_UNITARIO", "P_CRITERIO_RECEITA");
@@ -61,15 +58,10 @@ TF_AbateAproveitamentoDetalhe::TF_AbateAproveitamentoDetalhe(data::TDataModule_C
     });
 }
 
-QDate TF_AbateAproveitamentoDetalhe::dataInicioReceita() const
-{
-    return startOfRevenueRecords(productField("ID_UNIDADE"));
-}
-
 void TF_AbateAproveitamentoDetalhe::FormShow()
 {
     const data::DataSet& produto = product();
-    openPrecoMedio(m_day >= dataInicioReceita());
+    openPrecoMedio();
     openConsumo([&](session::Params& p) {
         p.setNumber(QStringLiteral("id_produto"), productField("SEQUENCIAL_PRODUTO"))
             .setNumber(QStringLiteral("id_unidade"), productField("ID_UNIDADE"));
@@ -85,19 +77,6 @@ void TF_AbateAproveitamentoDetalhe::FormShow()
     for (const char* part : {"Total", "Kg"})
         sheet()->part(QStringLiteral("MateriaPrima"), part)->setVisible(!credited);
     sheet()->part(QStringLiteral("MateriaPrima"), "Texto")->setVisible(credited);
-}
-
-void TF_AbateAproveitamentoDetalhe::openPrecoMedio(bool revenueRecords)
-{
-    m_usesRevenueRecords = revenueRecords;
-    if (!revenueRecords) {
-        showOrders(m_Q_PrecoMedioAntigo, false, [this](session::Params& p) { bindSalesOrders(p); });
-        return;
-    }
-    const double abate = m_module.dataSet(QStringLiteral("CDS_Abate")).fieldByName(QStringLiteral("ID_ABATE")).asFloat();
-    showOrders(m_Q_PrecoMedio, true, [&](session::Params& p) {
-        p.setNumber(QStringLiteral("id_produto"), productField("SEQUENCIAL_PRODUTO")).setNumber(QStringLiteral("id_abate"), abate);
-    });
 }
 
 } // namespace custos::results

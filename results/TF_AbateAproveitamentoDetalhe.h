@@ -10,28 +10,17 @@
 // wrote (Q_PrecoMedio); earlier days recompute the price from the sales orders
 // (Q_PrecoMedioAntigo, without "Valor Bruto").
 
-#include "ProductDetail.h"
+#include "RevenueRecordsDetail.h"
 
 namespace custos::results {
 
-class TF_AbateAproveitamentoDetalhe : public ProductDetail
+class TF_AbateAproveitamentoDetalhe : public RevenueRecordsDetail
 {
     Q_OBJECT
 public:
     TF_AbateAproveitamentoDetalhe(data::TDataModule_Custo& module, const QDate& day, QWidget* parent = nullptr);
 
     void FormShow() override;
-    // The start of the new revenue calculation for the current product's unit.
-    QDate dataInicioReceita() const;
-    bool usesRevenueRecords() const { return m_usesRevenueRecords; }
-
-private:
-    void openPrecoMedio(bool revenueRecords);
-
-    QDate m_day;
-    bool m_usesRevenueRecords = false;
-    data::Query* m_Q_PrecoMedio;
-    data::Query* m_Q_PrecoMedioAntigo;
 };
 
 } // namespace custos::results
