@@ -243,4 +243,96 @@ nome,
 codigo_unidade_medida)sql"),
     {{"id_unidade", BindType::Number}, {"id_produto", BindType::Number}, {"id_ordem_venda", BindType::Number}, {"id_ordem_producao", BindType::Number}}};
 
+// Resale product detail: the sales orders of the price period behind the average sale price,
+// each line with its gross value (returned, for "Valor Bruto"), the customer's smallest
+// contractual discount and the net value after it.
+inline const Statement Q_PrecoMedioRevenda{list(), "Q_PrecoMedioRevenda", QStringLiteral(R"sql(SELECT  numero_pedido,
+data_faturamento,
+codigo_cliente,
+razao_social,
+desconto_contratual,
+valor_bruto,
+valor_liquido,
+quantidade,
+round(valor_liquido / quantidade,2) preco_medio
+FROM (
+SELECT numero_pedido,
+       data_faturamento,
+       codigo_cliente,
+       razao_social,
+       desconto_contratual,
+       valor_bruto,
+       valor_bruto * (1 - desconto_contratual / 100) valor_liquido,
+       quantidade
+  FROM (SELECT pd.numero_pedido,
+               pd.data_faturamento,
+               pd.codigo_cliente,
+               c.razao_social,
+               round(decode(m.codigo_unidade_medida, 'KG', it.quantidade_peso - nvl(it.quantidade_devolvida,0), it.quantidade_expedido)
+                     * it.valor_unitario
+                     * (1 - pd.desconto_promocional / 100)
+                     * (1 - pd.desconto_concedido / 100)
+                     + (SELECT nvl(sum(sp.valor_ipi),0)
+                          FROM velko_mat.nota_saida n,
+                               velko_ven.item_saida_produto sp
+                         WHERE n.sequencial_nota_saida = sp.sequencial_nota_saida
+                           AND n.sequencial_pedido = it.sequencial_pedido
+                           AND sp.sequencial_produto = it.sequencial_produto), 2) valor_bruto,
+               nvl((SELECT min(t.desconto_instrucao)
+                      FROM velko_ven.condicao_desconto t
+                     WHERE t.codigo_cliente = pd.codigo_cliente), 0) desconto_contratual,
+               decode(m.codigo_unidade_medida, 'KG', decode(it.quantidade_peso, 0, 1, it.quantidade_peso),
+                      decode(it.quantidade_expedido, 0, 1, it.quantidade_expedido)) quantidade
+FROM velko_mat.material m,
+velko_ven.produto pr,
+velko_fin.cliente c,
+velko_ven.item_pedido it,
+velko_ven.pedido pd
+WHERE m.codigo_material          = pr.codigo_material
+AND pr.sequencial_produto      = it.sequencial_produto
+AND it.quantidade              > 0
+AND it.sequencial_pedido       = pd.sequencial_pedido
+AND pd.codigo_empresa          = :id_unidade
+AND pd.situacao                <> 'C'
+AND c.codigo_cliente           = pd.codigo_cliente
+AND pd.data_faturamento between :data_inicial and :data_final
+AND it.sequencial_produto      = :id_produto
+))
+)sql"),
+    {{"id_unidade", BindType::Number}, {"data_inicial", BindType::Date}, {"data_final", BindType::Date}, {"id_produto", BindType::Number}}};
+
+// Resale product detail: the packaging consumed for the product on the day without a sales
+// order (the sales order is bound empty).
+inline const Statement Q_ConsumoRevenda{list(), "Q_ConsumoRevenda", QStringLiteral(R"sql(SELECT codigo_material,
+nome,
+sum(quantidade) quantidade,
+sum(round(quantidade * custo_unitario,2)) valor_total,
+sum(round(quantidade * custo_unitario,2)) / decode(sum(quantidade),0,1,sum(quantidade)) custo_medio,
+codigo_unidade_medida
+FROM(
+select P.codigo_produto,
+P.descricao,
+C.codigo_material,
+M.nome,
+C.quantidade,
+M.codigo_unidade_medida,
+C.custo_unitario
+from velko_cst.consumo C,
+velko_pcp.tabela_pcp OP,
+velko_pcp.linha_producao L,
+velko_mat.material M,
+velko_ven.produto P
+where M.codigo_material    = C.codigo_material
+and P.sequencial_produto = C.sequencial_produto
+and L.id_linha_producao  = OP.id_linha_producao
+and OP.id_tabela_pcp     = C.id_ordem_producao
+and C.data               = :data
+and C.sequencial_produto = :id_produto
+and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)
+)
+GROUP BY codigo_material,
+nome,
+codigo_unidade_medida)sql"),
+    {{"data", BindType::Date}, {"id_produto", BindType::Number}, {"id_ordem_venda", BindType::Number}}};
+
 } // namespace custos::results::statements
