@@ -12,6 +12,7 @@
 #include "DataModule_Custo.h"
 #include "DemoDay.h"
 #include "Figures.h"
+#include "InTurns.h"
 #include "GridColumn.h"
 #include "GridView.h"
 #include "MessageBox.h"
@@ -32,15 +33,14 @@
 #include <cstdio>
 
 using namespace custos;
-using bench::Clock;
-using bench::median;
-using bench::ms;
+using bench::Figure;
+using bench::inTurns;
+using bench::print;
 
 namespace {
 
 constexpr int kRounds = 15;
 constexpr int kRestoreRounds = 5;
-constexpr int kWarmUp = 2;
 
 // Brings every tab of the window to the front once and lets it paint.
 void paintEveryTab(results::TF_Abate& window)
@@ -91,46 +91,6 @@ bench::SentStatement priceUpdate(double price, double id)
     p.setNumber(QStringLiteral("K1"), id);
     return {QStringLiteral("DSP_AbateProduto"),
             QStringLiteral("UPDATE VELKO_CST.ABATE_PRECO SET PRECO = :S1 WHERE ID_ABATE_PRECO = :K1"), p};
-}
-
-struct Figure
-{
-    double window;
-    double server;
-};
-
-// Runs the window's side and the replay in turns and gives their medians.
-template <class Window>
-Figure inTurns(int rounds, bench::StatementReplay& replay, Window&& windowSide, const std::function<void()>& prepare = {})
-{
-    std::vector<double> window, server;
-    for (int round = 0; round < rounds + kWarmUp; ++round) {
-        double w = 0, s = 0;
-        for (int side = 0; side < 2; ++side) {
-            if (prepare)
-                prepare();
-            if ((side + round) % 2 == 0) {
-                const auto t0 = Clock::now();
-                windowSide();
-                w = ms(Clock::now() - t0);
-            } else {
-                const auto t0 = Clock::now();
-                replay.run();
-                s = ms(Clock::now() - t0);
-            }
-        }
-        if (round >= kWarmUp) {
-            window.push_back(w);
-            server.push_back(s);
-        }
-    }
-    return {median(window), median(server)};
-}
-
-void print(const char* what, const Figure& f, const char* target)
-{
-    std::printf("  %-34s %9.1f ms   server %8.1f ms   window's share %5.1f %%   %s\n", what, f.window, f.server,
-                (f.window - f.server) / f.window * 100, target);
 }
 
 void measure(int scale)
