@@ -12,10 +12,10 @@
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
 #include "DemoDay.h"
+#include "DemoMenu.h"
 #include "Figures.h"
 #include "InTurns.h"
 #include "MessageBox.h"
-#include "PlannerCalendar.h"
 #include "Provider.h"
 #include "Query.h"
 #include "ResultsStatements.h"
@@ -176,11 +176,7 @@ void measure(int scale)
     auto connection = db.connect();
     data::TDataModule_Custo module(*connection);
     dayproc::TF_Menu menu;
-    menu.resize(1440, 900);
-    menu.show();
-    auto* calendar = menu.findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"));
-    calendar->showMonth(test::kDemoDay);
-    QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(test::kDemoDay).center());
+    bench::showDemoDay(menu);
     const ui::ScopedMessageHook ok([](ui::MessageType, ui::MessageButtons, const QString& text) {
         std::fprintf(stderr, "bench_product_detail: message: %s\n", qPrintable(text));
         return ui::MessageResult::Ok;

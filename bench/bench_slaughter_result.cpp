@@ -11,12 +11,12 @@
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
 #include "DemoDay.h"
+#include "DemoMenu.h"
 #include "Figures.h"
 #include "InTurns.h"
 #include "GridColumn.h"
 #include "GridView.h"
 #include "MessageBox.h"
-#include "PlannerCalendar.h"
 #include "Provider.h"
 #include "Query.h"
 #include "StatementLog.h"
@@ -101,11 +101,7 @@ void measure(int scale)
     auto connection = db.connect();
     data::TDataModule_Custo module(*connection);
     dayproc::TF_Menu menu;
-    menu.resize(1440, 900);
-    menu.show();
-    auto* calendar = menu.findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"));
-    calendar->showMonth(test::kDemoDay);
-    QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(test::kDemoDay).center());
+    bench::showDemoDay(menu);
     const ui::ScopedMessageHook yes([](ui::MessageType, ui::MessageButtons, const QString&) { return ui::MessageResult::Yes; });
 
     // Shown.

@@ -26,25 +26,19 @@ TF_RevendaResultadoDetalhe::TF_RevendaResultadoDetalhe(data::TDataModule_Custo& 
 {
     m_Q_PrecoMedio = addOrderQuery("Q_PrecoMedio", statements::Q_PrecoMedioRevenda);
 
-    DetailLine produto = detailLine("Produto", "Produto", "CODIGO_PRODUTO");
-    produto.total2 = QStringLiteral("DESCRICAO_PRODUTO");
     DetailLine fornecedor = detailLine("Fornecedor", "Fornecedor", "CODIGO_FORNECEDOR");
     fornecedor.total2 = QStringLiteral("NOME_FORNECEDOR");
-    DetailLine receita = detailLine("Receita", "Receita", "PRECO_TOTAL", "PRECO_UNITARIO");
-    receita.highlighted = receita.link = true;
     DetailLine mercadoria = detailLine("Mercadoria", "Valor da Mercadoria", "VALOR_MERCADORIA", "VALOR_MERCADORIA_KG");
     mercadoria.component = true;
-    DetailLine embalagem = detailLine("Embalagem", "Embalagem", "VALOR_EMBALAGEM", "VALOR_EMBALAGEM_KG");
-    embalagem.link = true;
     DetailLine resultado = detailLine("Resultado", "Resultado Líquido", "RESULTADO_TOTAL", "RESULTADO_TOTAL_KG");
     resultado.highlighted = true;
     addLines({
-        produto,
+        productLine(),
         detailLine("Caixas", "Caixas", "CAIXAS"),
         detailLine("Peso", "Peso", "PESO"),
         detailLine("Documento", "Documento", "DOCUMENTO"),
         fornecedor,
-        receita,
+        revenueLine(""),
         mercadoria,
         acquisition("FreteDespesas", "Frete e Despesas Acessórias", "VALOR_FRETE_DESPESAS", "VALOR_FRETE_DESPESAS_KG", "(+)"),
         acquisition("IPI", "Valor IPI", "VALOR_IPI", "VALOR_IPI_KG", "(+)"),
@@ -57,20 +51,10 @@ TF_RevendaResultadoDetalhe::TF_RevendaResultadoDetalhe(data::TDataModule_Custo& 
         detailLine("CustoCompra", "Custo da Compra", "CUSTO_COMPRA", "CUSTO_COMPRA_KG"),
         detailLine("MOD", "Mão de Obra (M.O.)", "VALOR_MOD", "VALOR_MOD_KG", "P_MOD_REVENDA"),
         detailLine("CIF", "Custos Indiretos (C.I.)", "VALOR_CIF", "VALOR_CIF_KG", "P_CIF_REVENDA"),
-        embalagem,
-        detailLine("ICMS", "ICMS", "VALOR_ICMS", "VALOR_ICMS_KG", "P_ICMS_DEB"),
-        detailLine("PisCofins", "PIS / Cofins", "VALOR_PIS_COFINS", "VALOR_PIS_COFINS_KG", "P_PIS_COFINS"),
-        detailLine("OutrosTributos", "Outros Tributos", "VALOR_OUTROS_TRIBUTOS", "VALOR_OUTROS_TRIBUTOS_KG",
-                   "P_OUTROS_TRIBUTOS"),
-        detailLine("SeguroCarga", "Seguro Carga", "VALOR_SEGURO_CARGA", "VALOR_SEGURO_CARGA_KG", "P_SEGURO_CARGA"),
-        detailLine("Frete", "Frete", "VALOR_FRETE", "VALOR_FRETE_KG", "P_FRETE"),
-        detailLine("DespesaExportacao", "Despesas Exportação", "VALOR_DESPESA_EXPORTACAO", "VALOR_DESPESA_EXPORTACAO_KG",
-                   "P_DESPESA_EXPORTACAO"),
-        detailLine("ProcessoExportacao", "Processo Exportação", "VALOR_PROCESSO_EXPORTACAO",
-                   "VALOR_PROCESSO_EXPORTACAO_KG", "P_PROCESSO_EXPORTACAO"),
-        detailLine("Comissao", "Comissão", "VALOR_COMISSAO", "VALOR_COMISSAO_KG", "P_COMISSAO"),
-        detailLine("Administrativo", "Administrativo", "VALOR_ADMINISTRATIVO", "VALOR_ADMINISTRATIVO_KG",
-                   "P_ADMINISTRATIVO"),
+        packagingLine(QString()),
+    });
+    addLines(taxAndExpenseLines());
+    addLines({
         detailLine("CustoTotal", "", "CUSTO_TOTAL", "CUSTO_TOTAL_KG"),
         resultado,
     });

@@ -169,14 +169,57 @@ void ProductDetail::buildPackagingPanel(QWidget* content)
         total();
 }
 
-void ProductDetail::addLines(std::initializer_list<DetailLine> lines)
+void ProductDetail::addLines(const std::vector<DetailLine>& lines)
 {
-    for (const DetailLine& line : lines)
+    for (const DetailLine& line : lines) {
         m_sheet->addLine(line);
-    if (QLabel* link = m_sheet->link(QStringLiteral("Receita")))
-        connect(link, &QLabel::linkActivated, this, [this] { scrollToPricePanel(); });
-    if (QLabel* link = m_sheet->link(QStringLiteral("Embalagem")))
-        connect(link, &QLabel::linkActivated, this, [this] { scrollToPackagingPanel(); });
+        // "Detalhes..." of the revenue explains it by the orders, of the packaging by the consumption.
+        if (line.link && line.name == QLatin1String("Receita"))
+            connect(m_sheet->link(line.name), &QLabel::linkActivated, this, [this] { scrollToPricePanel(); });
+        else if (line.link && line.name == QLatin1String("Embalagem"))
+            connect(m_sheet->link(line.name), &QLabel::linkActivated, this, [this] { scrollToPackagingPanel(); });
+    }
+}
+
+DetailLine ProductDetail::productLine()
+{
+    DetailLine produto = detailLine("Produto", "Produto", "CODIGO_PRODUTO");
+    produto.total2 = QStringLiteral("DESCRICAO_PRODUTO");
+    return produto;
+}
+
+DetailLine ProductDetail::revenueLine(const char* parameter)
+{
+    DetailLine receita = detailLine("Receita", "Receita", "PRECO_TOTAL", "PRECO_UNITARIO", parameter);
+    receita.highlighted = receita.link = true;
+    return receita;
+}
+
+DetailLine ProductDetail::packagingLine(const QString& parameterText)
+{
+    DetailLine embalagem = detailLine("Embalagem", "Embalagem", "VALOR_EMBALAGEM", "VALOR_EMBALAGEM_KG");
+    embalagem.parameterText = parameterText;
+    embalagem.link = true;
+    return embalagem;
+}
+
+std::vector<DetailLine> ProductDetail::taxAndExpenseLines()
+{
+    return {
+        detailLine("ICMS", "ICMS", "VALOR_ICMS", "VALOR_ICMS_KG", "P_ICMS_DEB"),
+        detailLine("PisCofins", "PIS / Cofins", "VALOR_PIS_COFINS", "VALOR_PIS_COFINS_KG", "P_PIS_COFINS"),
+        detailLine("OutrosTributos", "Outros Tributos", "VALOR_OUTROS_TRIBUTOS", "VALOR_OUTROS_TRIBUTOS_KG",
+                   "P_OUTROS_TRIBUTOS"),
+        detailLine("SeguroCarga", "Seguro Carga", "VALOR_SEGURO_CARGA", "VALOR_SEGURO_CARGA_KG", "P_SEGURO_CARGA"),
+        detailLine("Frete", "Frete", "VALOR_FRETE", "VALOR_FRETE_KG", "P_FRETE"),
+        detailLine("DespesaExportacao", "Despesas Exportação", "VALOR_DESPESA_EXPORTACAO", "VALOR_DESPESA_EXPORTACAO_KG",
+                   "P_DESPESA_EXPORTACAO"),
+        detailLine("ProcessoExportacao", "Processo Exportação", "VALOR_PROCESSO_EXPORTACAO",
+                   "VALOR_PROCESSO_EXPORTACAO_KG", "P_PROCESSO_EXPORTACAO"),
+        detailLine("Comissao", "Comissão", "VALOR_COMISSAO", "VALOR_COMISSAO_KG", "P_COMISSAO"),
+        detailLine("Administrativo", "Administrativo", "VALOR_ADMINISTRATIVO", "VALOR_ADMINISTRATIVO_KG",
+                   "P_ADMINISTRATIVO"),
+    };
 }
 
 void ProductDetail::showEvent(QShowEvent* event)

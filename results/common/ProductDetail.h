@@ -16,7 +16,7 @@
 #include <QDate>
 #include <QDialog>
 #include <functional>
-#include <initializer_list>
+#include <vector>
 
 class QScrollArea;
 
@@ -66,8 +66,16 @@ protected:
 
     void showEvent(QShowEvent* event) override;
 
-    // The sheet's lines, in order (called once by the window's constructor).
-    void addLines(std::initializer_list<DetailLine> lines);
+    // Lines of the sheet, after those added before.
+    void addLines(const std::vector<DetailLine>& lines);
+    // The lines every detail has: the product's code and description, the revenue (highlighted,
+    // with "Detalhes..." to the orders, its parameter the field given, "" for none) and the
+    // packaging ("Detalhes..." to the consumption, its parameter column the text given).
+    static DetailLine productLine();
+    static DetailLine revenueLine(const char* parameter);
+    static DetailLine packagingLine(const QString& parameterText);
+    // The taxes and expenses of the sale with their parameters, "ICMS" to "Administrativo".
+    static std::vector<DetailLine> taxAndExpenseLines();
     // An order query of the price panel (the fields of an order line declared).
     data::Query* addOrderQuery(const char* name, const session::Statement& statement);
 

@@ -20,6 +20,21 @@ QDate RevenueRecordsDetail::dataInicioReceita() const
     return startOfRevenueRecords(productField("ID_UNIDADE"));
 }
 
+void RevenueRecordsDetail::showOrdersAndPackaging(const char* productionOrderField)
+{
+    const data::DataSet& produto = product();
+    openPrecoMedio();
+    openConsumo([&](session::Params& p) {
+        p.setNumber(QStringLiteral("id_produto"), productField("SEQUENCIAL_PRODUTO"))
+            .setNumber(QStringLiteral("id_unidade"), productField("ID_UNIDADE"));
+        bindProductionOrder(p, QStringLiteral("id_ordem_producao"),
+                            produto.fieldByName(QString::fromLatin1(productionOrderField)).asString());
+        bindOptionalNumber(p, QStringLiteral("id_ordem_venda"), produto.fieldByName(QStringLiteral("ID_CONTRATO")).value());
+    });
+    scrollToTop();
+    setPricePanelShown(produto.fieldByName(QStringLiteral("CRITERIO_RECEITA")).asString() == QLatin1String("M"));
+}
+
 void RevenueRecordsDetail::openPrecoMedio()
 {
     m_usesRevenueRecords = m_day >= dataInicioReceita();

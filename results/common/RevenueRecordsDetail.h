@@ -32,10 +32,14 @@ protected:
                          const session::Statement& records, const ResultKey& key, const session::Statement& consumo,
                          QWidget* parent);
 
-    // Lists the orders of the product for the window's day.
-    void openPrecoMedio();
+    // The show of both details: the orders of the product for the window's day, the packaging of
+    // its production order (the field of its text given) and sales contract, scrolled to the top,
+    // the price panel shown for revenue criterion "M".
+    void showOrdersAndPackaging(const char* productionOrderField);
 
 private:
+    void openPrecoMedio();
+
     QDate m_day;
     ResultKey m_key;
     bool m_usesRevenueRecords = false;

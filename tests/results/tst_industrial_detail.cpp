@@ -21,17 +21,13 @@ using custos::results::TF_IndustrializadoResultadoDetalhe;
 using custos::test::child;
 using custos::test::kDia;
 using custos::test::near;
+using custos::test::valueOf;
 using custos::test::SlaughterDay;
 using custos::test::Variation;
 
 namespace {
 
 constexpr double kCortes = 30;
-
-double value(const grid::RowSource* rows, int row, const char* field)
-{
-    return rows->value(row, rows->fieldIndex(QString::fromLatin1(field))).toDouble();
-}
 
 } // namespace
 
@@ -131,17 +127,7 @@ private Q_SLOTS:
         QVERIFY(near(footer(grid, "QUANTIDADE"), scalar(QStringLiteral("select sum(quantidade)") + where).toDouble()));
     }
 
-    void historicalOrdersBeforeTheStartDate_data()
-    {
-        QTest::addColumn<QString>("apply");
-        QTest::addColumn<QString>("undo");
-        const QString restore = QStringLiteral("UPDATE velko_cst.parametros SET data_inicio_receita = '2024-01-01'");
-        QTest::newRow("later start date") << "UPDATE velko_cst.parametros SET data_inicio_receita = '2024-04-01'" << restore;
-        QTest::newRow("no start date: today") << "UPDATE velko_cst.parametros SET data_inicio_receita = NULL" << restore;
-        QTest::newRow("no parameter row: today")
-            << "CREATE TABLE public.kept_parametros AS SELECT * FROM velko_cst.parametros; DELETE FROM velko_cst.parametros"
-            << "INSERT INTO velko_cst.parametros SELECT * FROM public.kept_parametros; DROP TABLE public.kept_parametros";
-    }
+    void historicalOrdersBeforeTheStartDate_data() { test::startDateVariationRows(); }
 
     // Before it: the orders of the price period recomputed, "Valor Bruto" hidden and 0; an order
     // line of a product sold in kilograms with zero weight counts as 1.
@@ -162,8 +148,8 @@ private Q_SLOTS:
         const grid::RowSource* rows = grid->source();
         QCOMPARE(rows->rowCount(), 1);
         QCOMPARE(rows->value(0, rows->fieldIndex(QStringLiteral("NUMERO_PEDIDO"))).toString(), QStringLiteral("PV-1"));
-        QCOMPARE(value(rows, 0, "VALOR_BRUTO"), 0.0);
-        QCOMPARE(value(rows, 0, "QUANTIDADE"), 1.0);
+        QCOMPARE(valueOf(rows, 0, "VALOR_BRUTO"), 0.0);
+        QCOMPARE(valueOf(rows, 0, "QUANTIDADE"), 1.0);
     }
 
     void pricePanelByRevenueCriterion_data()
@@ -214,13 +200,13 @@ private Q_SLOTS:
         const grid::RowSource* rows = grid->source();
         QCOMPARE(rows->rowCount(), 2);
         for (int r = 0; r < rows->rowCount(); ++r) {
-            if (value(rows, r, "CODIGO_MATERIAL") == 501) {
-                QCOMPARE(value(rows, r, "QUANTIDADE"), 2.0);
-                QCOMPARE(value(rows, r, "VALOR_TOTAL"), 4.0);
-                QCOMPARE(value(rows, r, "CUSTO_MEDIO"), 2.0);
+            if (valueOf(rows, r, "CODIGO_MATERIAL") == 501) {
+                QCOMPARE(valueOf(rows, r, "QUANTIDADE"), 2.0);
+                QCOMPARE(valueOf(rows, r, "VALOR_TOTAL"), 4.0);
+                QCOMPARE(valueOf(rows, r, "CUSTO_MEDIO"), 2.0);
             } else {
-                QCOMPARE(value(rows, r, "VALOR_TOTAL"), 0.7);
-                QCOMPARE(value(rows, r, "CUSTO_MEDIO"), 0.703701);
+                QCOMPARE(valueOf(rows, r, "VALOR_TOTAL"), 0.7);
+                QCOMPARE(valueOf(rows, r, "CUSTO_MEDIO"), 0.703701);
                 QCOMPARE(grid->model().cellText(r, grid->column(QStringLiteral("CUSTO_MEDIO"))), QLocale().toString(0.703701, 'f', 6));
             }
         }

@@ -17,6 +17,7 @@ using custos::results::TF_RevendaResultadoDetalhe;
 using custos::test::child;
 using custos::test::kDia;
 using custos::test::near;
+using custos::test::valueOf;
 using custos::test::SlaughterDay;
 using custos::test::Variation;
 
@@ -66,10 +67,6 @@ select coalesce(sum(round((case m.codigo_unidade_medida when 'KG' then it.quanti
    and pd.data_faturamento between '2024-02-14' and '2024-03-14'
 )sql";
 
-double value(const grid::RowSource* rows, int row, const char* field)
-{
-    return rows->value(row, rows->fieldIndex(QString::fromLatin1(field))).toDouble();
-}
 
 } // namespace
 
@@ -111,7 +108,7 @@ class TestResaleDetail : public QObject
     {
         for (int r = 0; r < rows->rowCount(); ++r)
             if (rows->value(r, rows->fieldIndex(QStringLiteral("NUMERO_PEDIDO"))).toString() == pedido
-                && value(rows, r, "QUANTIDADE") == quantidade)
+                && valueOf(rows, r, "QUANTIDADE") == quantidade)
                 return r;
         return -1;
     }
@@ -171,10 +168,10 @@ private Q_SLOTS:
         const grid::RowSource* rows = orders(*d);
         const int r = orderLine(rows, pedido, quantidade);
         QVERIFY(r >= 0);
-        QVERIFY(near(value(rows, r, "VALOR_BRUTO"), bruto));
-        QCOMPARE(value(rows, r, "DESCONTO_CONTRATUAL"), desconto);
-        QVERIFY(near(value(rows, r, "VALOR_LIQUIDO"), liquido));
-        QVERIFY(near(value(rows, r, "PRECO_MEDIO"), std::round(liquido / quantidade * 100) / 100));
+        QVERIFY(near(valueOf(rows, r, "VALOR_BRUTO"), bruto));
+        QCOMPARE(valueOf(rows, r, "DESCONTO_CONTRATUAL"), desconto);
+        QVERIFY(near(valueOf(rows, r, "VALOR_LIQUIDO"), liquido));
+        QVERIFY(near(valueOf(rows, r, "PRECO_MEDIO"), std::round(liquido / quantidade * 100) / 100));
     }
 
     // Consumption of the day without a sales order, whatever the unit; the average cost of the
@@ -191,9 +188,9 @@ private Q_SLOTS:
         const GridView* grid = child<GridView>(*d, "PanelConsumo_Grid");
         const grid::RowSource* rows = grid->source();
         QCOMPARE(rows->rowCount(), 1);
-        QCOMPARE(value(rows, 0, "QUANTIDADE"), 4.0);
-        QVERIFY(near(value(rows, 0, "VALOR_TOTAL"), 1.50));
-        QVERIFY(near(value(rows, 0, "CUSTO_MEDIO"), 0.375));
+        QCOMPARE(valueOf(rows, 0, "QUANTIDADE"), 4.0);
+        QVERIFY(near(valueOf(rows, 0, "VALOR_TOTAL"), 1.50));
+        QVERIFY(near(valueOf(rows, 0, "CUSTO_MEDIO"), 0.375));
         const QList<grid::GridColumn*> columns = grid->model().columns();
         QVERIFY(columns.indexOf(grid->column(QStringLiteral("VALOR_TOTAL")))
                 < columns.indexOf(grid->column(QStringLiteral("CUSTO_MEDIO"))));
