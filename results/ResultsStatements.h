@@ -63,7 +63,11 @@ inline const Statement DataInicioReceita{list(), "DataInicioReceita", QStringLit
                                            " where id_unidade = :unidade"),
     {{"unidade", BindType::Number}}};
 
-inline const Statement Q_PrecoMedio{list(), "Q_PrecoMedio", QStringLiteral(R"sql(SELECT  numero_pedido,
+// The revenue records of one result (its table and key), each order line with its gross and
+// net value.
+inline QString precoMedioReceita(const char* table, const char* keyCondition)
+{
+    return QStringLiteral(R"sql(SELECT  numero_pedido,
 data_faturamento,
 codigo_cliente,
 razao_social,
@@ -81,22 +85,38 @@ i.desconto_contratual,
 i.valor_bruto,
 i.valor_liquido,
 i.quantidade
-FROM velko_cst.abate_preco_receita i,
+FROM %1 i,
 velko_fin.cliente c
 WHERE i.codigo_cliente          = c.codigo_cliente
 AND i.sequencial_produto      = :id_produto
-AND i.id_abate                = :id_abate
-))sql"),
-    {{"id_produto", BindType::Number}, {"id_abate", BindType::Number}}};
+%2
+))sql")
+        .arg(QLatin1String(table), QLatin1String(keyCondition));
+}
 
-// The gross value of an order line is computed inside and not returned; its rounded value
-// gives the net value after the customer's smallest contractual discount.
-inline const Statement Q_PrecoMedioAntigo{list(), "Q_PrecoMedioAntigo", QStringLiteral(R"sql(SELECT NUMERO_PEDIDO,
+inline const Statement Q_PrecoMedio{list(), "Q_PrecoMedio",
+                                    precoMedioReceita("velko_cst.abate_preco_receita",
+                                                      "AND i.id_abate                = :id_abate"),
+                                    {{"id_produto", BindType::Number}, {"id_abate", BindType::Number}}};
+
+inline const Statement Q_PrecoMedioIndustrializado{
+    list(), "Q_PrecoMedioIndustrializado",
+    precoMedioReceita("velko_cst.industrial_preco_receita", "AND i.id_industrial           = :id_industrial"),
+    {{"id_produto", BindType::Number}, {"id_industrial", BindType::Number}}};
+
+// The sales orders of a product in the price period, the average price recomputed from them:
+// each line's gross value (the delivered quantity at the unit value less the order's
+// discounts, plus the IPI of its invoices) rounded, the customer's smallest contractual
+// discount and the net value after it, a zero quantity counted as 1. grossValue is the gross
+// value's column in the outer select.
+inline QString precoMedioPedidos(const char* grossValue)
+{
+    return QStringLiteral(R"sql(SELECT NUMERO_PEDIDO,
        DATA_FATURAMENTO,
        CODIGO_CLIENTE,
        RAZAO_SOCIAL,
        DESCONTO_CONTRATUAL,
-       0 VALOR_BRUTO,
+       %1,
        VALOR_LIQUIDO,
        QUANTIDADE,
        ROUND(VALOR_LIQUIDO / QUANTIDADE, 2) PRECO_MEDIO
@@ -105,6 +125,7 @@ inline const Statement Q_PrecoMedioAntigo{list(), "Q_PrecoMedioAntigo", QStringL
                CODIGO_CLIENTE,
                RAZAO_SOCIAL,
                DESCONTO_CONTRATUAL,
+               VALOR_BRUTO,
                VALOR_BRUTO * (1 - DESCONTO_CONTRATUAL / 100) VALOR_LIQUIDO,
                QUANTIDADE
           FROM (SELECT PD.NUMERO_PEDIDO,
@@ -139,62 +160,104 @@ inline const Statement Q_PrecoMedioAntigo{list(), "Q_PrecoMedioAntigo", QStringL
                    AND PD.SITUACAO <> 'C'
                    AND C.CODIGO_CLIENTE = PD.CODIGO_CLIENTE
                    AND PD.DATA_FATURAMENTO BETWEEN :DATA_INICIAL AND :DATA_FINAL
-                   AND IT.SEQUENCIAL_PRODUTO = :ID_PRODUTO)))sql"),
+                   AND IT.SEQUENCIAL_PRODUTO = :ID_PRODUTO)))sql").arg(QLatin1String(grossValue));
+}
+
+// Days before the start of the revenue records: the gross value is not returned (0).
+inline const Statement Q_PrecoMedioAntigo{list(), "Q_PrecoMedioAntigo", precoMedioPedidos("0 VALOR_BRUTO"),
     {{"ID_UNIDADE", BindType::Number}, {"DATA_INICIAL", BindType::Date}, {"DATA_FINAL", BindType::Date}, {"ID_PRODUTO", BindType::Number}}};
 
-inline const Statement Q_Consumo{list(), "Q_Consumo", QStringLiteral(R"sql(SELECT codigo_material,
+// The packaging consumed for a product, per material: the quantity, the value (the sum of each
+// row's rounded value) and the average cost (averageCost), over the consumption rows selected
+// by rows.
+inline QString consumoEmbalagem(const char* averageCost, const QString& rows)
+{
+    return QStringLiteral(R"sql(SELECT codigo_material,
 nome,
 sum(quantidade) quantidade,
 sum(round(quantidade * custo_unitario,2)) valor_total,
-sum(round(quantidade * custo_unitario,2)) / decode(sum(quantidade),0,1,sum(quantidade)) custo_medio,
+%1 custo_medio,
 codigo_unidade_medida
 FROM(
-select P.codigo_produto,
-P.descricao,
-C.codigo_material,
-M.nome,
-C.quantidade,
-M.codigo_unidade_medida,
-C.custo_unitario
-from velko_cst.consumo C,
-velko_pcp.tabela_pcp OP,
-velko_pcp.linha_producao L,
-velko_mat.material M,
-velko_ven.produto P
-where M.codigo_material    = C.codigo_material
-and P.sequencial_produto = C.sequencial_produto
-and L.id_linha_producao  = OP.id_linha_producao
-and OP.id_tabela_pcp     = C.id_ordem_producao
-and C.id_unidade         = :id_unidade
-and C.Id_Ordem_Producao  = :Id_Ordem_Producao
-and C.sequencial_produto = :id_produto
-and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)
-and c.id_tabela_pcp is null
-union all
-select P.codigo_produto,
-P.descricao,
-C.codigo_material,
-M.nome,
-C.quantidade,
-M.codigo_unidade_medida,
-C.custo_unitario
-from velko_cst.consumo C,
-velko_pcp.tabela_pcp OP,
-velko_pcp.linha_producao L,
-velko_mat.material M,
-velko_ven.produto P
-where M.codigo_material    = C.codigo_material
-and P.sequencial_produto = C.sequencial_produto
-and L.id_linha_producao  = OP.id_linha_producao
-and OP.id_tabela_pcp     = C.id_tabela_pcp
-and C.id_unidade         = :id_unidade
-and C.Id_Ordem_Producao  = :Id_Ordem_Producao
-and C.sequencial_produto = :id_produto
-and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)
+%2
 )
 GROUP BY codigo_material,
 nome,
-codigo_unidade_medida)sql"),
+codigo_unidade_medida)sql")
+        .arg(QLatin1String(averageCost), rows);
+}
+
+// Consumption rows with their product and material, from the consumption and the tables given
+// (each followed by a comma), under the conditions given.
+inline QString linhasConsumo(const char* tables, const char* conditions)
+{
+    return QStringLiteral(R"sql(select P.codigo_produto,
+P.descricao,
+C.codigo_material,
+M.nome,
+C.quantidade,
+M.codigo_unidade_medida,
+C.custo_unitario
+from velko_cst.consumo C,
+%1velko_mat.material M,
+velko_ven.produto P
+where M.codigo_material    = C.codigo_material
+and P.sequencial_produto = C.sequencial_produto
+%2)sql")
+        .arg(QLatin1String(tables), QLatin1String(conditions));
+}
+
+inline constexpr const char* kOrdemProducao = "velko_pcp.tabela_pcp OP,\nvelko_pcp.linha_producao L,\n";
+inline constexpr const char* kCustoMedio = "sum(round(quantidade * custo_unitario,2)) / decode(sum(quantidade),0,1,sum(quantidade))";
+
+// The slaughter product's packaging, posted against its production order or a production table.
+inline const Statement Q_Consumo{
+    list(), "Q_Consumo",
+    consumoEmbalagem(kCustoMedio,
+                     linhasConsumo(kOrdemProducao, "and L.id_linha_producao  = OP.id_linha_producao\n"
+                                                   "and OP.id_tabela_pcp     = C.id_ordem_producao\n"
+                                                   "and C.id_unidade         = :id_unidade\n"
+                                                   "and C.Id_Ordem_Producao  = :Id_Ordem_Producao\n"
+                                                   "and C.sequencial_produto = :id_produto\n"
+                                                   "and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)\n"
+                                                   "and c.id_tabela_pcp is null")
+                         + QStringLiteral("\nunion all\n")
+                         + linhasConsumo(kOrdemProducao, "and L.id_linha_producao  = OP.id_linha_producao\n"
+                                                         "and OP.id_tabela_pcp     = C.id_tabela_pcp\n"
+                                                         "and C.id_unidade         = :id_unidade\n"
+                                                         "and C.Id_Ordem_Producao  = :Id_Ordem_Producao\n"
+                                                         "and C.sequencial_produto = :id_produto\n"
+                                                         "and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)")),
     {{"id_unidade", BindType::Number}, {"Id_Ordem_Producao", BindType::Number}, {"id_produto", BindType::Number}, {"id_ordem_venda", BindType::Number}}};
+
+
+// Industrialized product detail: the packaging consumed for the product under its production
+// order, the average cost kept to six decimals.
+inline const Statement Q_ConsumoIndustrializado{
+    list(), "Q_ConsumoIndustrializado",
+    consumoEmbalagem("round(sum(quantidade * custo_unitario) / decode(sum(quantidade),0,1,sum(quantidade)),6)",
+                     linhasConsumo("", "and C.id_unidade         = :id_unidade\n"
+                                       "and C.sequencial_produto = :id_produto\n"
+                                       "and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)\n"
+                                       "and c.id_ordem_producao = :id_ordem_producao")),
+    {{"id_unidade", BindType::Number}, {"id_produto", BindType::Number}, {"id_ordem_venda", BindType::Number}, {"id_ordem_producao", BindType::Number}}};
+
+
+// Resale product detail: the sales orders of the price period behind the average sale price,
+// with each line's gross value returned (for "Valor Bruto").
+inline const Statement Q_PrecoMedioRevenda{list(), "Q_PrecoMedioRevenda", precoMedioPedidos("VALOR_BRUTO"),
+    {{"ID_UNIDADE", BindType::Number}, {"DATA_INICIAL", BindType::Date}, {"DATA_FINAL", BindType::Date}, {"ID_PRODUTO", BindType::Number}}};
+
+// Resale product detail: the packaging consumed for the product on the day without a sales
+// order (the sales order is bound empty).
+inline const Statement Q_ConsumoRevenda{
+    list(), "Q_ConsumoRevenda",
+    consumoEmbalagem(kCustoMedio, linhasConsumo(kOrdemProducao, "and L.id_linha_producao  = OP.id_linha_producao\n"
+                                                                "and OP.id_tabela_pcp     = C.id_ordem_producao\n"
+                                                                "and C.data               = :data\n"
+                                                                "and C.sequencial_produto = :id_produto\n"
+                                                                "and nvl(C.id_ordem_venda,0) = nvl(:id_ordem_venda,0)")),
+    {{"data", BindType::Date}, {"id_produto", BindType::Number}, {"id_ordem_venda", BindType::Number}}};
+
 
 } // namespace custos::results::statements

@@ -10,66 +10,17 @@
 // wrote (Q_PrecoMedio); earlier days recompute the price from the sales orders
 // (Q_PrecoMedioAntigo, without "Valor Bruto").
 
-#include <QDate>
-#include <QDialog>
-#include <QList>
-
-class QLabel;
-class QScrollArea;
-
-namespace custos::data {
-class DataSource;
-class Query;
-class TDataModule_Custo;
-}
+#include "RevenueRecordsDetail.h"
 
 namespace custos::results {
 
-class DetailPanel;
-class DetailSheet;
-
-class TF_AbateAproveitamentoDetalhe : public QDialog
+class TF_AbateAproveitamentoDetalhe : public RevenueRecordsDetail
 {
     Q_OBJECT
 public:
     TF_AbateAproveitamentoDetalhe(data::TDataModule_Custo& module, const QDate& day, QWidget* parent = nullptr);
-    ~TF_AbateAproveitamentoDetalhe() override;
 
-
-    void FormShow();
-    // The start of the new revenue calculation for the current product's unit.
-    QDate dataInicioReceita() const;
-    bool usesRevenueRecords() const { return m_usesRevenueRecords; }
-
-    void scrollToPricePanel();
-    void scrollToPackagingPanel();
-    void scrollToTop();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void buildSheet(QWidget* content);
-    void openPrecoMedio(bool revenueRecords);
-    void openConsumo();
-
-    data::TDataModule_Custo& m_module;
-    QDate m_day;
-    bool m_shown = false;
-    bool m_usesRevenueRecords = false;
-
-    data::Query* m_Q_PrecoMedio;
-    data::Query* m_Q_PrecoMedioAntigo;
-    data::Query* m_Q_Consumo;
-    data::DataSource* m_DTS_PrecoMedio;
-    data::DataSource* m_DTS_PrecoMedioAntigo;
-    data::DataSource* m_DTS_Consumo;
-    data::DataSource* m_DTS_Grid;  // what the price grid shows: one of the two above
-
-    QScrollArea* m_scroll;
-    DetailSheet* m_sheet;
-    DetailPanel* m_pricePanel;
-    DetailPanel* m_packagingPanel;
+    void FormShow() override;
 };
 
 } // namespace custos::results

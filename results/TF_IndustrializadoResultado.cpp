@@ -19,6 +19,7 @@
 #include "ResultsStatements.h"
 #include "SummaryStrip.h"
 #include "TF_ExportaTabelaPrecos.h"
+#include "TF_IndustrializadoResultadoDetalhe.h"
 
 #include <QTabBar>
 #include <QTabWidget>
@@ -362,8 +363,12 @@ void TF_IndustrializadoResultado::DetalhesResultado()
                         this);
         return;
     }
-    if (m_detailOpener)
+    if (m_detailOpener) {
         m_detailOpener(*this);
+        return;
+    }
+    TF_IndustrializadoResultadoDetalhe detail(m_module, m_day, this);
+    detail.exec();
 }
 
 void TF_IndustrializadoResultado::PrecoMedioOriginal(bool checked)

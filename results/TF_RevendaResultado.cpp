@@ -1,4 +1,5 @@
 #include "TF_RevendaResultado.h"
+#include "TF_RevendaResultadoDetalhe.h"
 
 #include "ClientDataSet.h"
 #include "DBLabel.h"
@@ -143,7 +144,8 @@ void TF_RevendaResultado::openDetail()
     const int row = m_grid->focusedSourceRow();
     if (row >= 0 && m_resultado.isActive())
         m_resultado.setRecNo(row + 1);
-    // The product detail F_RevendaResultadoDetalhe opens here, modally, on the current row.
+    TF_RevendaResultadoDetalhe detail(m_module, this);
+    detail.exec();
 }
 
 void TF_RevendaResultado::PrecoMedioOriginal(bool checked)

@@ -8,7 +8,8 @@
 
 namespace custos::results {
 
-DetailPanel::DetailPanel(const QString& objectName, const QString& title, QWidget* parent) : QFrame(parent)
+DetailPanel::DetailPanel(const QString& objectName, const QString& title, const QColor& titleColour, QWidget* parent)
+    : QFrame(parent)
 {
     setObjectName(objectName);
     auto* layout = new QVBoxLayout(this);
@@ -20,7 +21,7 @@ DetailPanel::DetailPanel(const QString& objectName, const QString& title, QWidge
     f.setBold(true);
     caption->setFont(f);
     QPalette p = caption->palette();
-    p.setColor(QPalette::WindowText, QColor(0xFF, 0x80, 0x00));
+    p.setColor(QPalette::WindowText, titleColour);
     caption->setPalette(p);
     m_titleLine->addWidget(caption);
     m_titleLine->addStretch(1);

@@ -1,8 +1,9 @@
 #pragma once
-// A panel of a detail window below its product sheet: a bold orange title, room for a line of
-// its own (the price period), the link "Topo" and a read-only grid (row indicator, no group-by
-// box, footer shown).
+// A panel of a detail window below its product sheet: a bold title in the window's colour, room
+// for a line of its own (the price period), the link "Topo" and a read-only grid (row indicator,
+// no group-by box, footer shown).
 
+#include <QColor>
 #include <QFrame>
 
 class QHBoxLayout;
@@ -18,7 +19,7 @@ class DetailPanel : public QFrame
 {
     Q_OBJECT
 public:
-    DetailPanel(const QString& objectName, const QString& title, QWidget* parent = nullptr);
+    DetailPanel(const QString& objectName, const QString& title, const QColor& titleColour, QWidget* parent = nullptr);
 
     grid::GridView* grid() const { return m_grid; }
     QLabel* topLink() const { return m_top; }

@@ -12,6 +12,7 @@ namespace {
 const QColor kBand(0x3A, 0x6E, 0xA5);
 const QColor kHighlight(0xDE, 0xE8, 0xF5);
 const QColor kNavy(0x00, 0x00, 0x80);
+constexpr int kComponentIndent = 24;
 
 void colour(QWidget* w, const QColor& text, const QColor& background = QColor())
 {
@@ -25,6 +26,18 @@ void colour(QWidget* w, const QColor& text, const QColor& background = QColor())
 }
 
 } // namespace
+
+DetailLine detailLine(const char* name, const char* caption, const char* total, const char* perKg,
+                      const char* parameter)
+{
+    DetailLine l;
+    l.name = QString::fromLatin1(name);
+    l.caption = QString::fromUtf8(caption);
+    l.total = QString::fromLatin1(total);
+    l.perKg = QString::fromLatin1(perKg);
+    l.parameter = QString::fromLatin1(parameter);
+    return l;
+}
 
 DetailSheet::DetailSheet(data::DataSource* source, QWidget* parent) : QWidget(parent), m_source(source)
 {
@@ -94,8 +107,12 @@ void DetailSheet::addLine(const DetailLine& line)
             m_grid->addWidget(box, row, 1, 1, 3);
         }
     }
-    if (!line.perKg.isEmpty())
-        m_grid->addWidget(bound(line.perKg, "Kg"), row, 2);
+    if (!line.perKg.isEmpty()) {
+        ui::DBLabel* perKg = bound(line.perKg, "Kg");
+        if (line.component)
+            perKg->setIndent(kComponentIndent);
+        m_grid->addWidget(perKg, row, 2);
+    }
     if (!line.parameter.isEmpty()) {
         ui::DBLabel* parameter = bound(line.parameter, "Parametro");
         colour(parameter, Qt::gray, background);

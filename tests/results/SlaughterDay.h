@@ -11,6 +11,7 @@
 #include "MenuDay.h"
 #include "Query.h"
 #include "Result.h"
+#include "RowSource.h"
 #include "TF_Abate.h"
 
 #include <QTabWidget>
@@ -67,6 +68,27 @@ inline double sumOf(const session::Result& rows, const QString& field, const std
         if (!keep || keep(r))
             total += rows.value(r, c).toDouble();
     return total;
+}
+
+// The value of a field in a row of a grid's rows.
+inline double valueOf(const grid::RowSource* rows, int row, const char* field)
+{
+    return rows->value(row, rows->fieldIndex(QString::fromLatin1(field))).toDouble();
+}
+
+// The rows of a table of the fixture's unit with no start of the revenue records on or before
+// the day: a later start date, none (today) and no parameter row at all (today), each the SQL
+// that makes it ("apply") and the SQL that puts the fixture back ("undo").
+inline void startDateVariationRows()
+{
+    QTest::addColumn<QString>("apply");
+    QTest::addColumn<QString>("undo");
+    const QString restore = QStringLiteral("UPDATE velko_cst.parametros SET data_inicio_receita = '2024-01-01'");
+    QTest::newRow("later start date") << "UPDATE velko_cst.parametros SET data_inicio_receita = '2024-04-01'" << restore;
+    QTest::newRow("no start date: today") << "UPDATE velko_cst.parametros SET data_inicio_receita = NULL" << restore;
+    QTest::newRow("no parameter row: today")
+        << "CREATE TABLE public.kept_parametros AS SELECT * FROM velko_cst.parametros; DELETE FROM velko_cst.parametros"
+        << "INSERT INTO velko_cst.parametros SELECT * FROM public.kept_parametros; DROP TABLE public.kept_parametros";
 }
 
 inline bool near(double a, double b)

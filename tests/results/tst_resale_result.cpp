@@ -4,8 +4,8 @@
 // the document group footers; every price editable unless the day is closed (an operator
 // edits too); a typed price saved with and without automatic recalculation, and a refused one
 // kept visible as not saved; restoring prices (one save, one read, filter cleared; No changes
-// nothing); the detail's positioning; the price table export; the main window's opener and the
-// refresh of the group summary on close.
+// nothing); the detail of the focused product; the price table export; the main window's
+// opener and the refresh of the group summary on close.
 
 #include "DBLabel.h"
 #include "DataError.h"
@@ -483,21 +483,35 @@ private Q_SLOTS:
         resetPrices();
     }
 
-    // A double click on a row, and "Detalhes do Resultado...", position the products on the
-    // row the grid shows focused.
-    void detailsPositionOnTheFocusedProduct()
+    // A double click on a row, and "Detalhes do Resultado...", open the detail of the product on
+    // the row the grid shows focused, modally, and destroy it on close.
+    void detailsOpenForTheFocusedProduct()
     {
         auto w = openWindow();
         auto* view = child<GridView>(*w, "GridResultado");
+        const auto detailOpenedBy = [this](const std::function<void()>& action) {
+            QPointer<QWidget> shown;
+            QString caption, product;
+            QTimer::singleShot(0, this, [&] {
+                shown = QApplication::activeModalWidget();
+                if (!shown)
+                    return;
+                caption = shown->windowTitle();
+                product = child<ui::DBLabel>(*shown, "Produto_Total")->text();
+                shown->close();
+            });
+            action();
+            return shown.isNull() && caption == QStringLiteral("Detalhes do Resultado") ? product : QString();
+        };
         const int butter = rowOfProduct("4002");
         const int cheese = rowOfProduct("4001");
         const QRect cell = view->cellRect(view->model().lineOfSourceRow(butter), view->column(QStringLiteral("DESCRICAO_PRODUTO")));
         QVERIFY(!cell.isNull());
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(detailOpenedBy([&] { QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center()); }),
+                 QStringLiteral("4002"));
         QCOMPARE(view->focusedSourceRow(), butter);
-        QCOMPARE(products().fieldByName(QStringLiteral("CODIGO_PRODUTO")).asString(), QStringLiteral("4002"));
         QVERIFY(view->focusSourceRow(cheese));
-        child<QAction>(*w, "DetalhesResultado")->trigger();
+        QCOMPARE(detailOpenedBy([&] { child<QAction>(*w, "DetalhesResultado")->trigger(); }), QStringLiteral("4001"));
         QCOMPARE(products().fieldByName(QStringLiteral("CODIGO_PRODUTO")).asString(), QStringLiteral("4001"));
         QVERIFY(m_day->day.messages.empty());
     }

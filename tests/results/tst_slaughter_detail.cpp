@@ -82,17 +82,7 @@ private Q_SLOTS:
         QVERIFY(m_day->day.messages.empty());
     }
 
-    void historicalOrdersBeforeTheStartDate_data()
-    {
-        QTest::addColumn<QString>("apply");
-        QTest::addColumn<QString>("undo");
-        const QString restore = QStringLiteral("UPDATE velko_cst.parametros SET data_inicio_receita = '2024-01-01'");
-        QTest::newRow("later start date") << "UPDATE velko_cst.parametros SET data_inicio_receita = '2024-04-01'" << restore;
-        QTest::newRow("no start date: today") << "UPDATE velko_cst.parametros SET data_inicio_receita = NULL" << restore;
-        QTest::newRow("no parameter row: today")
-            << "CREATE TABLE public.kept_parametros AS SELECT * FROM velko_cst.parametros; DELETE FROM velko_cst.parametros"
-            << "INSERT INTO velko_cst.parametros SELECT * FROM public.kept_parametros; DROP TABLE public.kept_parametros";
-    }
+    void historicalOrdersBeforeTheStartDate_data() { test::startDateVariationRows(); }
 
     // Before it: the orders of the price period recomputed, "Valor Bruto" hidden and 0; an order
     // line with zero weight and zero shipped quantity counts as 1.

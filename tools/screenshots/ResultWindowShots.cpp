@@ -5,12 +5,11 @@
 // same day for the group with the most products, as it opens and grouped by "Documento".
 
 #include "DemoSession.h"
+#include "LoadedMenu.h"
 #include "Shot.h"
 
-#include <ClientDataSet.h>
 #include <DBXConnection.h>
 #include <DataModule_Custo.h>
-#include <PlannerCalendar.h>
 #include <TF_Abate.h>
 #include <TF_AbateAproveitamentoDetalhe.h>
 #include <TF_IndustrializadoResultado.h>
@@ -31,22 +30,6 @@
 namespace custos::screenshots {
 
 namespace {
-
-// The main window with the demo day loaded, as the result windows find the datasets.
-dayproc::TF_Menu& loadedMenu()
-{
-    static std::unique_ptr<dayproc::TF_Menu> menu;
-    if (!menu) {
-        qAddPostRoutine([] { menu.reset(); }); // windows go before the application does
-        DemoSession& session = demo();
-        menu = std::make_unique<dayproc::TF_Menu>();
-        menu->show();
-        menu->findChild<dayproc::PlannerCalendar*>(QStringLiteral("PlannerCalendar1"))->setDate(session.day);
-        menu->PlannerCalendar1DaySelect(session.day);
-        menu->hide();
-    }
-    return *menu;
-}
 
 std::unique_ptr<results::TF_Abate> abateWindow()
 {

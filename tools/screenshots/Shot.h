@@ -23,5 +23,6 @@ std::vector<Shot> gridShots();
 std::vector<Shot> mainWindowShots();
 std::vector<Shot> resultWindowShots();
 std::vector<Shot> priceTableShots();
+std::vector<Shot> detailShots();
 
 } // namespace custos::screenshots

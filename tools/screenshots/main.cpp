@@ -24,7 +24,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::vector<Shot> shots;
-    for (auto contribute : {gridShots, mainWindowShots, resultWindowShots, priceTableShots})
+    for (auto contribute : {gridShots, mainWindowShots, resultWindowShots, detailShots, priceTableShots})
         for (Shot& s : contribute())
             shots.push_back(std::move(s));
     int failures = 0;
