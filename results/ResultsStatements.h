@@ -104,19 +104,15 @@ inline const Statement Q_PrecoMedioIndustrializado{
     precoMedioReceita("velko_cst.industrial_preco_receita", "AND i.id_industrial           = :id_industrial"),
     {{"id_produto", BindType::Number}, {"id_industrial", BindType::Number}}};
 
-// The sales orders of a product in the price period, the average price recomputed from them:
-// each line's gross value (the delivered quantity at the unit value less the order's
-// discounts, plus the IPI of its invoices) rounded, the customer's smallest contractual
-// discount and the net value after it, a zero quantity counted as 1. grossValue is the gross
-// value's column in the outer select.
-inline QString precoMedioPedidos(const char* grossValue)
-{
-    return QStringLiteral(R"sql(SELECT NUMERO_PEDIDO,
+// Days before the start of the revenue records: the sales orders of the price period, the
+// average price recomputed from them. The gross value of an order line is computed inside and not returned; its rounded value
+// gives the net value after the customer's smallest contractual discount.
+inline const Statement Q_PrecoMedioAntigo{list(), "Q_PrecoMedioAntigo", QStringLiteral(R"sql(SELECT NUMERO_PEDIDO,
        DATA_FATURAMENTO,
        CODIGO_CLIENTE,
        RAZAO_SOCIAL,
        DESCONTO_CONTRATUAL,
-       %1,
+       0 VALOR_BRUTO,
        VALOR_LIQUIDO,
        QUANTIDADE,
        ROUND(VALOR_LIQUIDO / QUANTIDADE, 2) PRECO_MEDIO
@@ -125,7 +121,6 @@ inline QString precoMedioPedidos(const char* grossValue)
                CODIGO_CLIENTE,
                RAZAO_SOCIAL,
                DESCONTO_CONTRATUAL,
-               VALOR_BRUTO,
                VALOR_BRUTO * (1 - DESCONTO_CONTRATUAL / 100) VALOR_LIQUIDO,
                QUANTIDADE
           FROM (SELECT PD.NUMERO_PEDIDO,
@@ -160,11 +155,7 @@ inline QString precoMedioPedidos(const char* grossValue)
                    AND PD.SITUACAO <> 'C'
                    AND C.CODIGO_CLIENTE = PD.CODIGO_CLIENTE
                    AND PD.DATA_FATURAMENTO BETWEEN :DATA_INICIAL AND :DATA_FINAL
-                   AND IT.SEQUENCIAL_PRODUTO = :ID_PRODUTO)))sql").arg(QLatin1String(grossValue));
-}
-
-// Days before the start of the revenue records: the gross value is not returned (0).
-inline const Statement Q_PrecoMedioAntigo{list(), "Q_PrecoMedioAntigo", precoMedioPedidos("0 VALOR_BRUTO"),
+                   AND IT.SEQUENCIAL_PRODUTO = :ID_PRODUTO)))sql"),
     {{"ID_UNIDADE", BindType::Number}, {"DATA_INICIAL", BindType::Date}, {"DATA_FINAL", BindType::Date}, {"ID_PRODUTO", BindType::Number}}};
 
 // The packaging consumed for a product, per material: the quantity, the value (the sum of each
@@ -244,9 +235,65 @@ inline const Statement Q_ConsumoIndustrializado{
 
 
 // Resale product detail: the sales orders of the price period behind the average sale price,
-// with each line's gross value returned (for "Valor Bruto").
-inline const Statement Q_PrecoMedioRevenda{list(), "Q_PrecoMedioRevenda", precoMedioPedidos("VALOR_BRUTO"),
-    {{"ID_UNIDADE", BindType::Number}, {"DATA_INICIAL", BindType::Date}, {"DATA_FINAL", BindType::Date}, {"ID_PRODUTO", BindType::Number}}};
+// each line's gross value (the delivered quantity at the unit value less the order's discounts,
+// plus the IPI of its invoices, rounded) returned for "Valor Bruto", the customer's smallest
+// contractual discount (0 without conditions) and the net value after it, a zero quantity
+// counted as 1.
+inline const Statement Q_PrecoMedioRevenda{list(), "Q_PrecoMedioRevenda", QStringLiteral(R"sql(SELECT  numero_pedido,
+data_faturamento,
+codigo_cliente,
+razao_social,
+desconto_contratual,
+valor_bruto,
+valor_liquido,
+quantidade,
+round(valor_liquido / quantidade,2) preco_medio
+FROM (
+SELECT numero_pedido,
+       data_faturamento,
+       codigo_cliente,
+       razao_social,
+       desconto_contratual,
+       valor_bruto,
+       valor_bruto * (1 - desconto_contratual / 100) valor_liquido,
+       quantidade
+FROM (
+SELECT pd.numero_pedido,
+       pd.data_faturamento,
+       pd.codigo_cliente,
+       c.razao_social,
+       round(decode(m.codigo_unidade_medida, 'KG', it.quantidade_peso - nvl(it.quantidade_devolvida,0), it.quantidade_expedido)
+             * it.valor_unitario
+             * (1 - pd.desconto_promocional / 100)
+             * (1 - pd.desconto_concedido / 100)
+             + (select nvl(sum(sp.valor_ipi),0)
+                  from velko_mat.nota_saida n,
+                       velko_ven.item_saida_produto sp
+                 where n.sequencial_nota_saida = sp.sequencial_nota_saida
+                   and n.sequencial_pedido = it.sequencial_pedido
+                   and sp.sequencial_produto = it.sequencial_produto),2) valor_bruto,
+       nvl((select min(t.desconto_instrucao)
+              from velko_ven.condicao_desconto t
+             where t.codigo_cliente = pd.codigo_cliente),0) desconto_contratual,
+       decode(m.codigo_unidade_medida, 'KG', decode(it.quantidade_peso,0,1,it.quantidade_peso),
+              decode(it.quantidade_expedido,0,1,it.quantidade_expedido)) quantidade
+FROM velko_mat.material m,
+velko_ven.produto pr,
+velko_fin.cliente c,
+velko_ven.item_pedido it,
+velko_ven.pedido pd
+WHERE m.codigo_material          = pr.codigo_material
+AND pr.sequencial_produto      = it.sequencial_produto
+AND it.quantidade              > 0
+AND it.sequencial_pedido       = pd.sequencial_pedido
+AND pd.codigo_empresa          = :id_unidade
+AND pd.situacao                <> 'C'
+AND c.codigo_cliente           = pd.codigo_cliente
+AND pd.data_faturamento between :data_inicial and :data_final
+AND it.sequencial_produto      = :id_produto
+)
+))sql"),
+    {{"id_unidade", BindType::Number}, {"data_inicial", BindType::Date}, {"data_final", BindType::Date}, {"id_produto", BindType::Number}}};
 
 // Resale product detail: the packaging consumed for the product on the day without a sales
 // order (the sales order is bound empty).
