@@ -105,8 +105,9 @@ inline const Statement Q_PrecoMedioIndustrializado{
     {{"id_produto", BindType::Number}, {"id_industrial", BindType::Number}}};
 
 // Days before the start of the revenue records: the sales orders of the price period, the
-// average price recomputed from them. The gross value of an order line is computed inside and not returned; its rounded value
-// gives the net value after the customer's smallest contractual discount.
+// average price recomputed from them. The gross value of an order line is computed inside and
+// not returned; its rounded value gives the net value after the customer's smallest
+// contractual discount.
 inline const Statement Q_PrecoMedioAntigo{list(), "Q_PrecoMedioAntigo", QStringLiteral(R"sql(SELECT NUMERO_PEDIDO,
        DATA_FATURAMENTO,
        CODIGO_CLIENTE,
