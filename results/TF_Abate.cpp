@@ -2,20 +2,13 @@
 
 #include "ClientDataSet.h"
 #include "DataModule_Custo.h"
-#include "DataSource.h"
-#include "ErrorDisplay.h"
 #include "ExportToWorkbook.h"
 #include "GridColumn.h"
 #include "GridView.h"
-#include "MessageBox.h"
 #include "PriceLock.h"
-#include "ResultsStatements.h"
-#include "PriceRestoration.h"
 #include "Provider.h"
 #include "Query.h"
 #include "ResultMenuBar.h"
-#include "ResultWindow.h"
-#include "ResultsStatements.h"
 #include "SummaryStrip.h"
 #include "TF_AbateAproveitamentoDetalhe.h"
 
@@ -26,13 +19,6 @@ namespace custos::results {
 
 namespace {
 
-QWidget* page(const QString& objectName)
-{
-    auto* w = new QWidget;
-    w->setObjectName(objectName);
-    return w;
-}
-
 session::Params& queryParams(data::ClientDataSet& dataSet)
 {
     return dataSet.provider()->query()->params();
@@ -41,37 +27,26 @@ session::Params& queryParams(data::ClientDataSet& dataSet)
 } // namespace
 
 TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* parent)
-    : QDialog(parent),
-      m_module(module),
+    : ResultWindow(module, QStringLiteral("F_Abate"), QStringLiteral("Resultado Abate"), nullptr, parent),
       m_day(day),
       m_compra(module.clientDataSet(QStringLiteral("CDS_Compra"))),
       m_produtos(module.clientDataSet(QStringLiteral("CDS_AbateProduto"))),
       m_condenacoes(module.clientDataSet(QStringLiteral("CDS_CondenacaoMiudos")))
 {
-    const ResultWindowFrame frame = setUpResultWindow(*this, QStringLiteral("F_Abate"), QStringLiteral("Resultado Abate"));
-    QVBoxLayout* layout = frame.layout;
-    m_menu = frame.menu;
-    const MarketList markets = newMarketList(module.connection(), this);
-    m_Q_Mercado = markets.Q_Mercado;
-    m_DTS_Mercado = markets.DTS_Mercado;
-
     m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Restaurar Preço Médio Original"),
                        QStringLiteral("RestaurarPrecoMedioOriginal"), [this] { RestaurarPrecoMedioOriginal(); });
     m_menu->addCommand(QStringLiteral("Exibir"), QStringLiteral("Detalhes do Aproveitamento..."),
                        QStringLiteral("DetalhesAproveitamento"), [this] { DetalhesAproveitamento(); });
     m_PrecoMedioOriginal = m_menu->addPriceViewItems([this](bool on) { PrecoMedioOriginal(on); });
-    m_RecalcularAutomaticamente =
-        m_menu->addRecalculationItems(module.autoRefresh(), [this](bool on) { RecalcularAutomaticamente(on); });
+    addRecalculationItems();
     m_menu->addExportMenu();
     m_menu->setExcelExport([this] { exportToWorkbook(this, QStringLiteral("Resultado do Abate"), exportedGrids()); });
     m_menu->addRefreshButton([this] { Atualizar(); });
 
-    m_PageControl = new QTabWidget(this);
-    m_PageControl->setObjectName(QStringLiteral("PageControl1"));
-    m_PageControl->setDocumentMode(true);
-    layout->addWidget(m_PageControl);
-    m_TabSheet_Compra = page(QStringLiteral("TabSheet_Compra"));
-    m_TabSheet_Aproveitamento = page(QStringLiteral("TabSheet_Aproveitamento"));
+    m_PageControl = newPageControl(QStringLiteral("PageControl1"), this);
+    m_layout->addWidget(m_PageControl);
+    m_TabSheet_Compra = newPage(QStringLiteral("TabSheet_Compra"));
+    m_TabSheet_Aproveitamento = newPage(QStringLiteral("TabSheet_Aproveitamento"));
     m_PageControl->addTab(m_TabSheet_Compra, QStringLiteral("Custo da Compra"));
     m_PageControl->addTab(m_TabSheet_Aproveitamento, QStringLiteral("Aproveitamentos"));
     buildCompra(m_TabSheet_Compra);
@@ -93,13 +68,11 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
                                    QStringLiteral("RESULTADO_GERAL_KG")}},
                                  QStringLiteral("RESULTADO_GERAL_PERC"), m_TabSheet_Aproveitamento);
     aproveitamento->addWidget(m_summary);
-    m_PageControlProdutos = new QTabWidget(m_TabSheet_Aproveitamento);
-    m_PageControlProdutos->setObjectName(QStringLiteral("PageControl2"));
-    m_PageControlProdutos->setDocumentMode(true);
+    m_PageControlProdutos = newPageControl(QStringLiteral("PageControl2"), m_TabSheet_Aproveitamento);
     aproveitamento->addWidget(m_PageControlProdutos, 1);
-    m_TabSheet_CustoProdutos = page(QStringLiteral("TabSheet_CustoProdutos"));
-    m_TabSheet_Condenacoes = page(QStringLiteral("TabSheet_Condenacoes"));
-    m_TabSheet_ResultadoProjetado = page(QStringLiteral("TabSheet_ResultadoProjetado"));
+    m_TabSheet_CustoProdutos = newPage(QStringLiteral("TabSheet_CustoProdutos"));
+    m_TabSheet_Condenacoes = newPage(QStringLiteral("TabSheet_Condenacoes"));
+    m_TabSheet_ResultadoProjetado = newPage(QStringLiteral("TabSheet_ResultadoProjetado"));
     m_PageControlProdutos->addTab(m_TabSheet_CustoProdutos, QStringLiteral("Custo Produtos"));
     m_PageControlProdutos->addTab(m_TabSheet_Condenacoes, QStringLiteral("Condenações"));
     m_PageControlProdutos->addTab(m_TabSheet_ResultadoProjetado, QStringLiteral("Resultado Projetado"));
@@ -128,15 +101,6 @@ int TF_Abate::showSuinos()
     return exec();
 }
 
-void TF_Abate::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    ui::guarded(this, [this] { FormShow(); });
-}
-
 double TF_Abate::unit() const
 {
     return m_module.query(QStringLiteral("GetEmpresa")).fieldByName(QStringLiteral("CODIGO_EMPRESA")).asFloat();
@@ -149,11 +113,8 @@ void TF_Abate::FormShow()
     m_PageControl->setCurrentWidget(m_TabSheet_Compra);
     applyPriceLocks(m_produtos.fieldByName(QStringLiteral("CRITERIO_RECEITA")).asString());
     applyOffalCriterion();
-    const data::DataSet& parametros = m_module.dataSet(QStringLiteral("CDS_Parametros"));
-    const QVariant analise = parametros.isActive() ? parametros.fieldByName(QStringLiteral("ANALISE_CONDENACOES")).value()
-                                                   : QVariant();
     m_PageControlProdutos->setTabVisible(m_PageControlProdutos->indexOf(m_TabSheet_Condenacoes),
-                                         !analise.isNull() && analise.toDouble() == 1);
+                                         analysesCondemnations());
 }
 
 void TF_Abate::Atualizar()
@@ -177,19 +138,12 @@ void TF_Abate::Atualizar()
     queryParams(m_condenacoes).setNumber(QStringLiteral("ID_UNIDADE"), unit()).setDate(QStringLiteral("DATA"), m_day);
     m_condenacoes.open();
 
-    m_Q_Mercado->close();
-    m_Q_Mercado->open();
+    refreshMarkets();
 
-    showRestorationBand();
+    showRestorationBand(*m_gridCustoProdutos, m_produtos);
     for (grid::GridView* view : {m_gridCompra, m_gridCustoProdutos, m_gridCondenacoes, m_gridResultadoProjetado})
         view->expandAll();
     m_PageControlProdutos->setCurrentWidget(m_TabSheet_CustoProdutos);
-}
-
-void TF_Abate::showRestorationBand()
-{
-    const bool restored = !m_produtos.fieldByName(QStringLiteral("USUARIO_RESTAURACAO_PRECO")).asString().isEmpty();
-    m_gridCustoProdutos->band(QStringLiteral("Restauração Preço Médio"))->setVisible(restored);
 }
 
 void TF_Abate::applyPriceLocks(const QString& criterion)
@@ -214,47 +168,22 @@ void TF_Abate::activateAproveitamentos()
 
 void TF_Abate::RestaurarPrecoMedioOriginal()
 {
-    {
-        // The strip's totals follow once, after the walk, not after each row.
-        const SummaryStrip::SuspendedDisplay suspended(*m_summary);
-        if (!askAndRestorePrices(m_module, m_produtos, *m_gridCustoProdutos))
-            return;
-    }
+    if (!restorePrices(*m_summary, m_produtos, *m_gridCustoProdutos))
+        return;
     m_gridCustoProdutos->focusFirstRow();
     activateAproveitamentos();
 }
 
 void TF_Abate::DetalhesAproveitamento()
 {
-    if (m_PageControl->currentWidget() != m_TabSheet_Aproveitamento) {
-        ui::showMessage(ui::MessageType::Information, ui::MessageButtons::Ok,
-                        QStringLiteral("Selecione a aba \"%1\" e marque um item para exibir os detalhes.")
-                            .arg(m_PageControl->tabText(m_PageControl->indexOf(m_TabSheet_Aproveitamento))),
-                        this);
-        return;
-    }
-    if (m_detailOpener) {
-        m_detailOpener(*this);
-        return;
-    }
-    TF_AbateAproveitamentoDetalhe detail(m_module, m_day, this);
-    detail.exec();
+    if (productTabSelected(*m_PageControl, m_TabSheet_Aproveitamento))
+        execDetail<TF_AbateAproveitamentoDetalhe>(m_day);
 }
 
 void TF_Abate::PrecoMedioOriginal(bool checked)
 {
-    m_gridCustoProdutos->column(QStringLiteral("PRECO_ORIGINAL"))->setVisible(checked);
-    m_gridCustoProdutos->band(QStringLiteral("Receita"))->setWidth(checked ? 283 : 245);
-    if (m_PrecoMedioOriginal->isChecked() != checked)
-        m_PrecoMedioOriginal->setChecked(checked);
+    showOriginalPrice(*m_gridCustoProdutos, checked);
     activateAproveitamentos();
-}
-
-void TF_Abate::RecalcularAutomaticamente(bool checked)
-{
-    m_module.setAutoRefresh(checked);
-    if (m_RecalcularAutomaticamente->isChecked() != checked)
-        m_RecalcularAutomaticamente->setChecked(checked);
 }
 
 } // namespace custos::results

@@ -13,20 +13,14 @@
 // restoration band's visibility.
 
 #include "ExportToWorkbook.h"
+#include "ResultWindow.h"
 
 #include <QDate>
-#include <QDialog>
-#include <QList>
-#include <functional>
-#include <memory>
 
-class QAction;
 class QTabWidget;
 
 namespace custos::data {
 class ClientDataSet;
-class DataSource;
-class Query;
 class TDataModule_Custo;
 }
 
@@ -38,40 +32,30 @@ class GridView;
 namespace custos::results {
 
 class PriceLock;
-class ResultMenuBar;
 class SummaryStrip;
 
-class TF_Abate : public QDialog
+class TF_Abate : public ResultWindow
 {
     Q_OBJECT
 public:
     TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* parent = nullptr);
     ~TF_Abate() override;
 
-
     // Shows the window modally (cattle and pigs behave the same).
     int showBovinos();
     int showSuinos();
 
-    void FormShow();                            // A
+    void FormShow() override;                   // A
     void Atualizar();                           // B
     void RestaurarPrecoMedioOriginal();         // C
     void DetalhesAproveitamento();              // D
     void PrecoMedioOriginal(bool checked);      // E
-    void RecalcularAutomaticamente(bool checked); // F
-
-    // The product detail window's opener (by default, F_AbateAproveitamentoDetalhe modally).
-    using DetailOpener = std::function<void(TF_Abate& window)>;
-    void setDetailOpener(DetailOpener opener) { m_detailOpener = std::move(opener); }
+    using ResultWindow::RecalcularAutomaticamente; // F
 
     // The grids "Exportar" > "Excel" writes, one sheet each in this order.
     std::vector<ExportedGrid> exportedGrids() const;
 
-    data::TDataModule_Custo& module() const { return m_module; }
     const QDate& day() const { return m_day; }
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void buildCompra(QWidget* page);
@@ -81,24 +65,15 @@ private:
     void configureProductView(grid::GridView* view);
     void applyPriceLocks(const QString& criterion);
     void applyOffalCriterion();
-    void showRestorationBand();
     void activateAproveitamentos();
     double unit() const;
 
-    data::TDataModule_Custo& m_module;
     QDate m_day;
-    bool m_shown = false;
-    DetailOpener m_detailOpener;
 
     data::ClientDataSet& m_compra;
     data::ClientDataSet& m_produtos;
     data::ClientDataSet& m_condenacoes;
-    data::Query* m_Q_Mercado;
-    data::DataSource* m_DTS_Mercado;
 
-    ResultMenuBar* m_menu;
-    QAction* m_PrecoMedioOriginal;
-    QAction* m_RecalcularAutomaticamente;
     QTabWidget* m_PageControl;
     QWidget* m_TabSheet_Compra;
     QWidget* m_TabSheet_Aproveitamento;

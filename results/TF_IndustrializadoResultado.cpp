@@ -11,11 +11,9 @@
 #include "GridView.h"
 #include "MessageBox.h"
 #include "PriceLock.h"
-#include "PriceRestoration.h"
 #include "Provider.h"
 #include "Query.h"
 #include "ResultMenuBar.h"
-#include "ResultWindow.h"
 #include "ResultsStatements.h"
 #include "SummaryStrip.h"
 #include "TF_ExportaTabelaPrecos.h"
@@ -29,13 +27,6 @@ namespace custos::results {
 
 namespace {
 
-QWidget* page(const QString& objectName)
-{
-    auto* w = new QWidget;
-    w->setObjectName(objectName);
-    return w;
-}
-
 const QString kIdProcesso = QStringLiteral("ID_PROCESSO");
 
 // The strip's cells the projected result shows or hides.
@@ -46,8 +37,8 @@ const QString kProjected[] = {QStringLiteral("TOTAL_IMPOSTOS"), QStringLiteral("
 
 TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo& module, const QDate& day,
                                                          QWidget* parent)
-    : QDialog(parent),
-      m_module(module),
+    : ResultWindow(module, QStringLiteral("F_IndustrializadoResultado"), QStringLiteral("Resultado da Produção"),
+                   &module.clientDataSet(QStringLiteral("CDS_Resultado")), parent),
       m_day(day),
       m_resultado(module.clientDataSet(QStringLiteral("CDS_Resultado"))),
       m_materiaPrima(module.clientDataSet(QStringLiteral("CDS_MateriaPrima_DT"))),
@@ -57,13 +48,6 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
       m_condenacoes(module.clientDataSet(QStringLiteral("CDS_CondenacaoDesossa"))),
       m_processos(module.query(QStringLiteral("Q_ProcessosProducaoFamilia")))
 {
-    const ResultWindowFrame frame = setUpResultWindow(*this, QStringLiteral("F_IndustrializadoResultado"), QStringLiteral("Resultado da Produção"));
-    QVBoxLayout* layout = frame.layout;
-    m_menu = frame.menu;
-    const MarketList markets = newMarketList(module.connection(), this);
-    m_Q_Mercado = markets.Q_Mercado;
-    m_DTS_Mercado = markets.DTS_Mercado;
-
     m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Restaurar Preço Médio Original"),
                        QStringLiteral("RestaurarPrecoMedioOriginal"), [this] { RestaurarPrecoMedioOriginal(); });
     m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Obter CMP"), QStringLiteral("ObterCMP"),
@@ -71,8 +55,7 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
     m_menu->addCommand(QStringLiteral("Exibir"), QStringLiteral("Detalhes do Resultado..."),
                        QStringLiteral("DetalhesResultado"), [this] { DetalhesResultado(); });
     m_PrecoMedioOriginal = m_menu->addPriceViewItems([this](bool on) { PrecoMedioOriginal(on); });
-    m_RecalcularAutomaticamente =
-        m_menu->addRecalculationItems(module.autoRefresh(), [this](bool on) { RecalcularAutomaticamente(on); });
+    addRecalculationItems();
     m_menu->addExportMenu([this] {
         parameters::TF_ExportaTabelaPrecos F_ExportaTabelaPrecos(
             m_module, {resultField("ID_UNIDADE"), m_day, resultField("ID_FAMILIA"), familyName()}, this);
@@ -81,23 +64,16 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
     m_menu->setExcelExport([this] { exportToWorkbook(this, QStringLiteral("Resultado ") + familyName(), exportedGrids()); });
     m_menu->addRefreshButton([this] { Atualizar(); });
 
-    m_familia = new ui::DBLabel(&module.dataSource(QStringLiteral("DTS_Resultado_DT")), QStringLiteral("FAMILIA"), this);
-    m_familia->setObjectName(QStringLiteral("DBTextFamilia"));
-    m_familia->setAutoFillBackground(true);
-    QPalette palette = m_familia->palette();
-    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    m_familia->setPalette(palette);
-    QFont bold = m_familia->font();
-    bold.setBold(true);
-    m_familia->setFont(bold);
-    layout->addWidget(m_familia);
+    m_familia = newCaption(&module.dataSource(QStringLiteral("DTS_Resultado_DT")), QStringLiteral("FAMILIA"),
+                           QStringLiteral("DBTextFamilia"), QColor(0xC0, 0xC0, 0xC0));
+    m_layout->addWidget(m_familia);
 
     m_processTabs = new QTabBar(this);
     m_processTabs->setObjectName(QStringLiteral("TabControlProcessos"));
-    m_processTabs->setFont(bold);
+    m_processTabs->setFont(m_familia->font());
     m_processTabs->setExpanding(false);
     m_processTabs->setDocumentMode(true);
-    layout->addWidget(m_processTabs);
+    m_layout->addWidget(m_processTabs);
 
     data::DataSource* mp = &module.dataSource(QStringLiteral("DTS_MateriaPrima_DT"));
     m_summary = new SummaryStrip(&module.dataSource(QStringLiteral("DTS_Resultado_DT")),
@@ -116,18 +92,16 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
                                   {QStringLiteral("Resultado"), QStringLiteral("RESULTADO_GERAL"),
                                    QStringLiteral("RESULTADO_GERAL_KG")}},
                                  QStringLiteral("RESULTADO_GERAL_PERC"), this);
-    layout->addWidget(m_summary);
+    m_layout->addWidget(m_summary);
 
-    m_PageControl = new QTabWidget(this);
-    m_PageControl->setObjectName(QStringLiteral("PageControl1"));
-    m_PageControl->setDocumentMode(true);
-    layout->addWidget(m_PageControl, 1);
-    m_TabSheet_MateriaPrima = page(QStringLiteral("TabSheet_MateriaPrima"));
-    m_TabSheet_Insumos = page(QStringLiteral("TabSheet_Insumos"));
-    m_TabSheet_CustoProdutos = page(QStringLiteral("TabSheet_CustoProdutos"));
-    m_TabSheet_Condenacoes = page(QStringLiteral("TabSheet_Condenacoes"));
-    m_TabSheet_ResultadoProjetado = page(QStringLiteral("TabSheet_ResultadoProjetado"));
-    m_TabSheet_ProducaoElaboracao = page(QStringLiteral("TabSheet_ProducaoElaboracao"));
+    m_PageControl = newPageControl(QStringLiteral("PageControl1"), this);
+    m_layout->addWidget(m_PageControl, 1);
+    m_TabSheet_MateriaPrima = newPage(QStringLiteral("TabSheet_MateriaPrima"));
+    m_TabSheet_Insumos = newPage(QStringLiteral("TabSheet_Insumos"));
+    m_TabSheet_CustoProdutos = newPage(QStringLiteral("TabSheet_CustoProdutos"));
+    m_TabSheet_Condenacoes = newPage(QStringLiteral("TabSheet_Condenacoes"));
+    m_TabSheet_ResultadoProjetado = newPage(QStringLiteral("TabSheet_ResultadoProjetado"));
+    m_TabSheet_ProducaoElaboracao = newPage(QStringLiteral("TabSheet_ProducaoElaboracao"));
     m_PageControl->addTab(m_TabSheet_MateriaPrima, QStringLiteral("Matéria-Prima"));
     m_PageControl->addTab(m_TabSheet_Insumos, QStringLiteral("Outros Insumos"));
     m_PageControl->addTab(m_TabSheet_CustoProdutos, QStringLiteral("Custo Produtos"));
@@ -156,24 +130,6 @@ std::vector<ExportedGrid> TF_IndustrializadoResultado::exportedGrids() const
             {QStringLiteral("Insumos"), m_gridInsumos},
             {QStringLiteral("Resultado-Projetado"), m_gridResultadoProjetado},
             {QStringLiteral("Custo-Produtos"), m_gridCustoProdutos}};
-}
-
-void TF_IndustrializadoResultado::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    ui::guarded(this, [this] { FormShow(); });
-}
-
-void TF_IndustrializadoResultado::done(int result)
-{
-    ui::guarded(this, [this] {
-        if (m_resultado.isActive())
-            m_module.reread(m_resultado);
-    });
-    QDialog::done(result);
 }
 
 QString TF_IndustrializadoResultado::familyName() const
@@ -209,11 +165,7 @@ void TF_IndustrializadoResultado::FormShow()
     Atualizar();
     m_PageControl->setCurrentWidget(m_TabSheet_MateriaPrima);
     applyPriceLocks(m_resultadoDT.fieldByName(QStringLiteral("CRITERIO_RECEITA")).asString());
-    const data::DataSet& parametros = m_module.dataSet(QStringLiteral("CDS_Parametros"));
-    const QVariant analise =
-        parametros.isActive() ? parametros.fieldByName(QStringLiteral("ANALISE_CONDENACOES")).value() : QVariant();
-    m_PageControl->setTabVisible(m_PageControl->indexOf(m_TabSheet_Condenacoes),
-                                 !analise.isNull() && analise.toDouble() == 1);
+    m_PageControl->setTabVisible(m_PageControl->indexOf(m_TabSheet_Condenacoes), analysesCondemnations());
     showCmpDate();
 }
 
@@ -266,11 +218,9 @@ void TF_IndustrializadoResultado::Atualizar()
     reopen(m_condenacoes,
            m_module.query(QStringLiteral("GetEmpresa")).fieldByName(QStringLiteral("CODIGO_EMPRESA")).asFloat(), m_day);
     showProjectedResult();
-    m_Q_Mercado->close();
-    m_Q_Mercado->open();
+    refreshMarkets();
     groupByProductGroup();
-    m_gridCustoProdutos->band(QStringLiteral("Restauração Preço Médio"))
-        ->setVisible(!m_resultadoDT.fieldByName(QStringLiteral("USUARIO_RESTAURACAO_PRECO")).asString().isEmpty());
+    showRestorationBand(*m_gridCustoProdutos, m_resultadoDT);
     for (grid::GridView* view : {m_gridMateriaPrima, m_gridCustoProdutos, m_gridCondenacoes, m_gridResultadoProjetado,
                                  m_gridInsumos})
         view->expandAll();
@@ -325,9 +275,7 @@ void TF_IndustrializadoResultado::applyPriceLocks(const QString& criterion)
 
 void TF_IndustrializadoResultado::RestaurarPrecoMedioOriginal()
 {
-    // The strip's totals follow once, after the walk, not after each row.
-    const SummaryStrip::SuspendedDisplay suspended(*m_summary);
-    askAndRestorePrices(m_module, m_resultadoDT, *m_gridCustoProdutos);
+    restorePrices(*m_summary, m_resultadoDT, *m_gridCustoProdutos);
 }
 
 void TF_IndustrializadoResultado::ObterCMP()
@@ -356,34 +304,13 @@ void TF_IndustrializadoResultado::ObterCMP()
 
 void TF_IndustrializadoResultado::DetalhesResultado()
 {
-    if (m_PageControl->currentWidget() != m_TabSheet_CustoProdutos) {
-        ui::showMessage(ui::MessageType::Information, ui::MessageButtons::Ok,
-                        QStringLiteral("Selecione a aba \"%1\" e marque um item para exibir os detalhes.")
-                            .arg(m_PageControl->tabText(m_PageControl->indexOf(m_TabSheet_CustoProdutos))),
-                        this);
-        return;
-    }
-    if (m_detailOpener) {
-        m_detailOpener(*this);
-        return;
-    }
-    TF_IndustrializadoResultadoDetalhe detail(m_module, m_day, this);
-    detail.exec();
+    if (productTabSelected(*m_PageControl, m_TabSheet_CustoProdutos))
+        execDetail<TF_IndustrializadoResultadoDetalhe>(m_day);
 }
 
 void TF_IndustrializadoResultado::PrecoMedioOriginal(bool checked)
 {
-    m_gridCustoProdutos->column(QStringLiteral("PRECO_ORIGINAL"))->setVisible(checked);
-    m_gridCustoProdutos->band(QStringLiteral("Receita"))->setWidth(checked ? 283 : 245);
-    if (m_PrecoMedioOriginal->isChecked() != checked)
-        m_PrecoMedioOriginal->setChecked(checked);
-}
-
-void TF_IndustrializadoResultado::RecalcularAutomaticamente(bool checked)
-{
-    m_module.setAutoRefresh(checked);
-    if (m_RecalcularAutomaticamente->isChecked() != checked)
-        m_RecalcularAutomaticamente->setChecked(checked);
+    showOriginalPrice(*m_gridCustoProdutos, checked);
 }
 
 } // namespace custos::results

@@ -13,21 +13,16 @@
 // it refreshes CDS_Resultado so that the main window shows the new figures.
 
 #include "ExportToWorkbook.h"
+#include "ResultWindow.h"
 
 #include <QDate>
-#include <QDialog>
 #include <QList>
-#include <QPair>
-#include <functional>
 
-class QAction;
-class QLabel;
 class QTabBar;
 class QTabWidget;
 
 namespace custos::data {
 class ClientDataSet;
-class DataSource;
 class Query;
 class TDataModule_Custo;
 }
@@ -43,10 +38,9 @@ class DBLabel;
 namespace custos::results {
 
 class PriceLock;
-class ResultMenuBar;
 class SummaryStrip;
 
-class TF_IndustrializadoResultado : public QDialog
+class TF_IndustrializadoResultado : public ResultWindow
 {
     Q_OBJECT
 public:
@@ -55,31 +49,21 @@ public:
     TF_IndustrializadoResultado(data::TDataModule_Custo& module, const QDate& day, QWidget* parent = nullptr);
     ~TF_IndustrializadoResultado() override;
 
-
-    void FormShow();                               // A
+    void FormShow() override;                      // A
     void Atualizar();                              // B
     void selectProcessTab(int index);              // C
     void RestaurarPrecoMedioOriginal();            // D
     void ObterCMP();                               // E
     void DetalhesResultado();                      // F
     void PrecoMedioOriginal(bool checked);         // G
-    void RecalcularAutomaticamente(bool checked);
-
-    // The product detail window's opener (by default, F_IndustrializadoResultadoDetalhe modally).
-    using DetailOpener = std::function<void(TF_IndustrializadoResultado& window)>;
-    void setDetailOpener(DetailOpener opener) { m_detailOpener = std::move(opener); }
+    using ResultWindow::RecalcularAutomaticamente;
 
     // The grids "Exportar" > "Excel" writes, one sheet each in this order.
     std::vector<ExportedGrid> exportedGrids() const;
 
-    data::TDataModule_Custo& module() const { return m_module; }
     const QDate& day() const { return m_day; }
     // The process remembered with each shown process tab, in tab order.
     QList<double> processTabIds() const;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
 
 private:
     void buildProcessTabs();
@@ -98,10 +82,7 @@ private:
     double resultField(const char* field) const;
     QString familyName() const;
 
-    data::TDataModule_Custo& m_module;
     QDate m_day;
-    bool m_shown = false;
-    DetailOpener m_detailOpener;
 
     data::ClientDataSet& m_resultado;
     data::ClientDataSet& m_materiaPrima;
@@ -110,12 +91,7 @@ private:
     data::ClientDataSet& m_resultadoDT;
     data::ClientDataSet& m_condenacoes;
     data::Query& m_processos;
-    data::Query* m_Q_Mercado;
-    data::DataSource* m_DTS_Mercado;
 
-    ResultMenuBar* m_menu;
-    QAction* m_PrecoMedioOriginal;
-    QAction* m_RecalcularAutomaticamente;
     ui::DBLabel* m_familia;
     QTabBar* m_processTabs;
     SummaryStrip* m_summary;

@@ -11,14 +11,10 @@
 // product's detail. Closing the window refreshes CDS_ResumoRevenda so that the main window
 // shows the new figures.
 
-#include <QDialog>
-
-class QAction;
+#include "ResultWindow.h"
 
 namespace custos::data {
 class ClientDataSet;
-class DataSource;
-class Query;
 class TDataModule_Custo;
 }
 
@@ -32,27 +28,20 @@ class DBLabel;
 
 namespace custos::results {
 
-class ResultMenuBar;
 class SummaryStrip;
 
-class TF_RevendaResultado : public QDialog
+class TF_RevendaResultado : public ResultWindow
 {
     Q_OBJECT
 public:
     explicit TF_RevendaResultado(data::TDataModule_Custo& module, QWidget* parent = nullptr);
     ~TF_RevendaResultado() override;
 
-    void FormShow();                       // A
+    void FormShow() override;              // A
     void Atualizar();                      // B
     void RestaurarPrecoMedioOriginal();    // C
     void DetalhesResultado();              // D
     void PrecoMedioOriginal(bool checked); // E
-
-    data::TDataModule_Custo& module() const { return m_module; }
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
 
 private:
     void buildGrid(QWidget* page);
@@ -60,16 +49,9 @@ private:
     void openDetail();
     void exportPriceTable();
 
-    data::TDataModule_Custo& m_module;
-    bool m_shown = false;
-
     data::ClientDataSet& m_resumo;
     data::ClientDataSet& m_resultado;
-    data::Query* m_Q_Mercado;
-    data::DataSource* m_DTS_Mercado;
 
-    ResultMenuBar* m_menu;
-    QAction* m_PrecoMedioOriginal;
     ui::DBLabel* m_grupo;
     SummaryStrip* m_summary;
     grid::GridView* m_grid;

@@ -14,8 +14,10 @@
 #include "RowSource.h"
 #include "TF_Abate.h"
 
+#include <QApplication>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 
 namespace custos::test {
@@ -58,6 +60,24 @@ T* child(const QObject& parent, const char* name)
     if (!found)
         qFatal("no %s", name);
     return found;
+}
+
+// The object name of the modal window action shows, closed as soon as it shows; empty when
+// action shows none.
+inline QString modalWindowShownBy(const std::function<void()>& action)
+{
+    QString shown;
+    QTimer closer;
+    closer.setSingleShot(true);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shown = modal->objectName();
+            modal->close();
+        }
+    });
+    closer.start(0);
+    action();
+    return shown;
 }
 
 inline double sumOf(const session::Result& rows, const QString& field, const std::function<bool(int)>& keep = {})

@@ -27,6 +27,7 @@ using custos::grid::GridView;
 using custos::results::TF_IndustrializadoResultado;
 using custos::test::child;
 using custos::test::kDia;
+using custos::test::modalWindowShownBy;
 using custos::test::near;
 using custos::test::SlaughterDay;
 using custos::test::sumOf;
@@ -495,25 +496,23 @@ private Q_SLOTS:
     void detailsNeedTheProductCostTab()
     {
         auto w = openFamily(kLinguicas);
-        int opened = 0;
-        w->setDetailOpener([&](TF_IndustrializadoResultado&) { ++opened; });
-        w->DetalhesResultado();
-        QCOMPARE(opened, 0);
+        const QString detail = QStringLiteral("F_IndustrializadoResultadoDetalhe");
+        QCOMPARE(modalWindowShownBy([&] { w->DetalhesResultado(); }), QString());
         QCOMPARE(m_day->day.messages.size(), std::size_t(1));
         QCOMPARE(m_day->day.messages[0].text,
                  QStringLiteral("Selecione a aba \"Custo Produtos\" e marque um item para exibir os detalhes."));
         child<QTabWidget>(*w, "PageControl1")->setCurrentWidget(child(*w, "TabSheet_CustoProdutos"));
-        w->DetalhesResultado();
-        QCOMPARE(opened, 1);
+        QCOMPARE(modalWindowShownBy([&] { w->DetalhesResultado(); }), detail);
         auto* produtos = child<GridView>(*w, "GridCustoProdutos");
-        Q_EMIT produtos->cellDoubleClicked(0, produtos->column(QStringLiteral("PRECO")));
-        QCOMPARE(opened, 2);
+        QCOMPARE(modalWindowShownBy([&] { Q_EMIT produtos->cellDoubleClicked(0, produtos->column(QStringLiteral("PRECO"))); }),
+                 detail);
+        QCOMPARE(m_day->day.messages.size(), std::size_t(1));
 
         // A double click on the projected result asks for the product cost tab as well.
         child<QTabWidget>(*w, "PageControl1")->setCurrentWidget(child(*w, "TabSheet_ResultadoProjetado"));
         auto* projetado = child<GridView>(*w, "GridResultadoProjetado");
-        Q_EMIT projetado->cellDoubleClicked(0, projetado->column(QStringLiteral("PRECO")));
-        QCOMPARE(opened, 2);
+        QCOMPARE(modalWindowShownBy([&] { Q_EMIT projetado->cellDoubleClicked(0, projetado->column(QStringLiteral("PRECO"))); }),
+                 QString());
         QCOMPARE(m_day->day.messages.size(), std::size_t(2));
         QCOMPARE(m_day->day.messages[1].text, m_day->day.messages[0].text);
     }

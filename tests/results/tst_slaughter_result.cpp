@@ -29,6 +29,7 @@ using custos::grid::GridView;
 using custos::results::TF_Abate;
 using custos::test::child;
 using custos::test::kDia;
+using custos::test::modalWindowShownBy;
 using custos::test::near;
 using custos::test::snapshot;
 using custos::test::SlaughterDay;
@@ -480,13 +481,12 @@ private Q_SLOTS:
     void detailsOpenForTheCurrentProductOnTheProductTab()
     {
         auto w = m_day->openWindow();
-        int opened = 0;
-        w->setDetailOpener([&](TF_Abate&) { ++opened; });
+        const QString detail = QStringLiteral("F_AbateAproveitamentoDetalhe");
         outerTabs(*w)->setCurrentWidget(child(*w, "TabSheet_Aproveitamento"));
-        action(*w, "DetalhesAproveitamento")->trigger();
+        QCOMPARE(modalWindowShownBy([&] { action(*w, "DetalhesAproveitamento")->trigger(); }), detail);
         auto* view = child<GridView>(*w, "GridResultadoProjetado");
-        Q_EMIT view->cellDoubleClicked(0, view->column(QStringLiteral("PRECO")));
-        QCOMPARE(opened, 2);
+        QCOMPARE(modalWindowShownBy([&] { Q_EMIT view->cellDoubleClicked(0, view->column(QStringLiteral("PRECO"))); }),
+                 detail);
         QVERIFY(m_day->day.messages.empty());
     }
 
