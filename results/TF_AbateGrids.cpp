@@ -10,6 +10,8 @@
 #include "PriceLock.h"
 #include "ResultGrids.h"
 
+#include <tuple>
+
 namespace custos::results {
 
 using grid::GridBand;
@@ -150,67 +152,19 @@ void TF_Abate::buildResultadoProjetado(QWidget* page)
                           &m_module.dataSource(QStringLiteral("DTS_AbateProduto")));
     m_gridResultadoProjetado = v;
     addProductBands(v, m_DTS_Mercado, false, FooterOnly);
-    struct Cost
-    {
-        const char* caption;
-        const char* field;
-        const char* summed; // "" for none
-    };
-    struct Band
-    {
-        const char* caption;
-        std::vector<Cost> columns;
-        GridStyle style;
-    };
-    const Band bands[] = {
-        {"Custo Produção",
-         {{"M.P.", "VALOR_MATERIA_PRIMA_KG", "VALOR_MATERIA_PRIMA"},
-          {"M.O.", "VALOR_MOD_KG", "VALOR_MOD"},
-          {"C.I.", "VALOR_CIF_KG", "VALOR_CIF"},
-          {"Embalagem", "VALOR_EMBALAGEM_KG", "VALOR_EMBALAGEM"},
-          {"/ Kg", "CUSTO_INDUSTRIAL_KG", ""},
-          {"Total", "CUSTO_INDUSTRIAL", "CUSTO_INDUSTRIAL"}},
-         Shared::cxStyle8()},
-        {"Impostos",
-         {{"ICMS", "VALOR_ICMS_KG", "VALOR_ICMS"},
-          {"Pis/Cofins", "VALOR_PIS_COFINS_KG", "VALOR_PIS_COFINS"},
-          {"Outros", "VALOR_OUTROS_TRIBUTOS_KG", "VALOR_OUTROS_TRIBUTOS"},
-          {"/ Kg", "CUSTO_IMPOSTOS_KG", ""},
-          {"Total", "CUSTO_IMPOSTOS", "CUSTO_IMPOSTOS"}},
-         {}},
-        {"Despesas",
-         {{"Seguro", "VALOR_SEGURO_CARGA_KG", "VALOR_SEGURO_CARGA"},
-          {"Frete", "VALOR_FRETE_KG", "VALOR_FRETE"},
-          {"Proc. Exp.", "VALOR_PROCESSO_EXPORTACAO_KG", "VALOR_PROCESSO_EXPORTACAO"},
-          {"Desp.Exp.", "VALOR_DESPESA_EXPORTACAO_KG", "VALOR_DESPESA_EXPORTACAO"},
-          {"Comissão", "VALOR_COMISSAO_KG", "VALOR_COMISSAO"},
-          {"Adm.", "VALOR_ADMINISTRATIVO_KG", "VALOR_ADMINISTRATIVO"},
-          {"/ Kg", "CUSTO_DESPESAS_KG", ""},
-          {"Total", "CUSTO_DESPESAS", "CUSTO_DESPESAS"}},
-         {}},
-        {"Custo Total", {{"/ Kg", "CUSTO_TOTAL_KG", ""}, {"Total", "CUSTO_TOTAL", "CUSTO_TOTAL"}}, {}},
-        {"Resultado",
-         {{"/Kg", "RESULTADO_TOTAL_KG", ""}, {"Total", "RESULTADO_TOTAL", "RESULTADO_TOTAL"}, {"%", "MARGEM_RESULTADO", ""}},
-         {}},
-    };
-    for (const Band& b : bands) {
-        GridBand* band = v->addBand(QString::fromUtf8(b.caption));
-        if (QLatin1String(b.caption) == QLatin1String("Custo Produção"))
-            band->setHeaderStyle(Shared::cxStyle6());
-        if (QLatin1String(b.caption) == QLatin1String("Resultado")) {
-            band->setFixed(GridBand::Fixed::Right);
-            band->setMovable(false);
-        }
-        for (const Cost& c : b.columns) {
-            GridColumn* column = add(v, band, c.field, QString::fromUtf8(c.caption), 70);
-            if (!b.style.isEmpty()) {
-                column->setContentStyle(b.style);
-                column->setFooterStyle(b.style);
-            }
-            if (*c.summed)
-                sum(v, column, "#,0.00", FooterAndGroups, c.summed);
-        }
+    GridBand* custo = v->addBand(QStringLiteral("Custo Produção"));
+    custo->setHeaderStyle(Shared::cxStyle6());
+    for (const auto& [caption, field, summed] :
+         {std::tuple{"M.P.", "VALOR_MATERIA_PRIMA_KG", "VALOR_MATERIA_PRIMA"}, std::tuple{"M.O.", "VALOR_MOD_KG", "VALOR_MOD"},
+          std::tuple{"C.I.", "VALOR_CIF_KG", "VALOR_CIF"}, std::tuple{"Embalagem", "VALOR_EMBALAGEM_KG", "VALOR_EMBALAGEM"},
+          std::tuple{"/ Kg", "CUSTO_INDUSTRIAL_KG", ""}, std::tuple{"Total", "CUSTO_INDUSTRIAL", "CUSTO_INDUSTRIAL"}}) {
+        GridColumn* column = add(v, custo, field, QString::fromUtf8(caption), 70);
+        column->setContentStyle(Shared::cxStyle8());
+        column->setFooterStyle(Shared::cxStyle8());
+        if (*summed)
+            sum(v, column, "#,0.00", FooterAndGroups, summed);
     }
+    addSaleBands(v, {SaleColumns::AllButBandPerKg, FooterAndGroups, {}, false});
     configureProductView(v);
     m_lockResultadoProjetado = new PriceLock(v, QStringLiteral("PRECO"), QStringLiteral("CRITERIO_RECEITA"));
 }

@@ -201,7 +201,7 @@ void TF_IndustrializadoResultado::buildResultadoProjetado(QWidget* page)
         column->setContentStyle(Shared::cxStyle8());
         sum(v, column, "#,0.00", FooterOnly, c.totalField);
     }
-    addSaleBands(v, {true, FooterOnly, {}});
+    addSaleBands(v, {SaleColumns::Every, FooterOnly, {}});
     configureProductView(v, true);
     m_lockResultadoProjetado = new PriceLock(v, QStringLiteral("PRECO"), QStringLiteral("CRITERIO_RECEITA"));
 }

@@ -91,7 +91,7 @@ void TF_RevendaResultado::buildGrid(QWidget* page)
     custoTotal->setCanFocus(false);
     summed(custoTotal, "#,0.00", "#,0.00");
 
-    addSaleBands(v, {false, FooterAndGroups, byDocument});
+    addSaleBands(v, {SaleColumns::TotalsOnly, FooterAndGroups, byDocument});
 
     for (GridColumn* column : v->model().columns())
         column->setReadOnly(column->fieldName() != QLatin1String("PRECO"));

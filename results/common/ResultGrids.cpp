@@ -164,12 +164,15 @@ void addSaleBands(GridView* v, const SaleSums& sums)
         for (const Cost& c : b.columns) {
             GridColumn* column = add(v, band, c.field, QString::fromUtf8(c.caption), 70);
             const QString field = QString::fromLatin1(c.field);
-            if (field.startsWith(QLatin1String("CUSTO_IMPOSTOS")))
+            if (sums.markedTotals && field.startsWith(QLatin1String("CUSTO_IMPOSTOS")))
                 column->setContentStyle(taxTotal);
-            if (field.startsWith(QLatin1String("RESULTADO_TOTAL")))
+            if (sums.markedTotals && field.startsWith(QLatin1String("RESULTADO_TOTAL")))
                 column->setContentStyle(resultTotal);
-            const bool isTotal = field == QLatin1String(c.total);
-            if (*c.total && (sums.perKgColumns || isTotal))
+            const QString total = QString::fromLatin1(c.total);
+            const bool bandPerKg = c.caption[0] == '/';
+            const bool summed = sums.summed == SaleColumns::Every || field == total
+                                || (sums.summed == SaleColumns::AllButBandPerKg && !bandPerKg);
+            if (!total.isEmpty() && summed)
                 sum(v, column, "#,0.00", sums.where, c.total, Qt::AlignRight | Qt::AlignVCenter, sums.groupFields);
         }
     }

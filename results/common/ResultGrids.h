@@ -62,18 +62,21 @@ struct CostComponent
 // "Total", in the industrial-cost style, summed in the footer and the group footers.
 void addProductionCostBand(grid::GridView* view, std::initializer_list<CostComponent> components);
 
-// Where the bands of a sale's costs and result sum their columns: every column as its total
-// field (perKgColumns) or only the "Total" columns; in the footer, and in the group footers of
-// groupFields (every level when empty) where says so.
+// Which columns of the bands of a sale's costs and result are summed, each as its total field:
+// every column, only the "Total" columns, or every column but a band's "/ Kg".
+enum class SaleColumns { Every, TotalsOnly, AllButBandPerKg };
+// Where those bands sum their columns: in the footer, and in the group footers of groupFields
+// (every level when empty) where says so; markedTotals colours the bands' totals.
 struct SaleSums
 {
-    bool perKgColumns = true;
+    SaleColumns summed = SaleColumns::Every;
     Sums where = FooterOnly;
     QStringList groupFields;
+    bool markedTotals = true;
 };
-// The bands "Impostos" (the last two bold white on #C2C285), "Despesas", "Custo Total" and
-// "Resultado" (fixed at the right, not movable; "/Kg" and "Total" bold white on #747474) of a
-// product view, each column per kilogram and its "Total".
+// The bands "Impostos", "Despesas", "Custo Total" and "Resultado" (fixed at the right, not
+// movable) of a product view, each column per kilogram and its "Total"; marked, the last two of
+// "Impostos" are bold white on #C2C285 and "/Kg" and "Total" of "Resultado" on #747474.
 void addSaleBands(grid::GridView* view, const SaleSums& sums);
 
 } // namespace custos::results::grids
