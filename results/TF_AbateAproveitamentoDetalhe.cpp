@@ -20,24 +20,14 @@ TF_AbateAproveitamentoDetalhe::TF_AbateAproveitamentoDetalhe(data::TDataModule_C
     // Raw material has no parameter of its own; under criterion "A" the column reads "N/A".
     DetailLine materiaPrima = detailLine("MateriaPrima", "Matéria-Prima", "VALOR_MATERIA_PRIMA", "VALOR_MATERIA_PRIMA_KG");
     materiaPrima.parameterText = QStringLiteral("N/A");
-    DetailLine resultado = detailLine("Resultado", "", "RESULTADO_TOTAL", "RESULTADO_TOTAL_KG");
-    resultado.highlighted = true;
+    addLines(openingLines());
     addLines({
-        productLine(),
-        detailLine("Caixas", "Caixas", "CAIXAS"),
-        detailLine("Pecas", "Peças", "PECAS"),
-        detailLine("Peso", "Peso", "PESO"),
-        revenueLine("P_CRITERIO_RECEITA"),
         materiaPrima,
         detailLine("MOD", "Mão de Obra Direta (MOD)", "VALOR_MOD", "VALOR_MOD_KG", "P_MOD_MIUDOS"),
         detailLine("CIF", "Custo Indireto Fabricação (CIF)", "VALOR_CIF", "VALOR_CIF_KG", "P_CIF_MIUDOS"),
         packagingLine(QStringLiteral("Ficha Técnica")),
     });
-    addLines(taxAndExpenseLines());
-    addLines({
-        detailLine("CustoTotal", "Resultado Líquido", "CUSTO_TOTAL", "CUSTO_TOTAL_KG"),
-        resultado,
-    });
+    addLines(closingLines("Resultado Líquido", ""));
 }
 
 void TF_AbateAproveitamentoDetalhe::FormShow()

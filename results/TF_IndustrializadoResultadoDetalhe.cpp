@@ -19,25 +19,15 @@ TF_IndustrializadoResultadoDetalhe::TF_IndustrializadoResultadoDetalhe(data::TDa
 {
     DetailLine insumos = detailLine("Insumos", "Outros Insumos", "VALOR_INSUMO", "VALOR_INSUMO_KG");
     insumos.parameterText = QStringLiteral("Requisições");
-    DetailLine resultado = detailLine("Resultado", "Resultado Líquido", "RESULTADO_TOTAL", "RESULTADO_TOTAL_KG");
-    resultado.highlighted = true;
+    addLines(openingLines());
     addLines({
-        productLine(),
-        detailLine("Caixas", "Caixas", "CAIXAS"),
-        detailLine("Pecas", "Peças", "PECAS"),
-        detailLine("Peso", "Peso", "PESO"),
-        revenueLine("P_CRITERIO_RECEITA"),
         detailLine("MateriaPrima", "Matéria-Prima", "VALOR_MATERIA_PRIMA", "VALOR_MATERIA_PRIMA_KG", "P_CRITERIO_RATEIO"),
         detailLine("MOD", "Mão de Obra (M.O.)", "VALOR_MOD", "VALOR_MOD_KG", "P_MOD_INDUSTRIALIZADO"),
         detailLine("CIF", "Custos Indiretos (C.I.)", "VALOR_CIF", "VALOR_CIF_KG", "P_CIF_INDUSTRIALIZADO"),
         insumos,
         packagingLine(QStringLiteral("Ficha Técnica")),
     });
-    addLines(taxAndExpenseLines());
-    addLines({
-        detailLine("CustoTotal", "", "CUSTO_TOTAL", "CUSTO_TOTAL_KG"),
-        resultado,
-    });
+    addLines(closingLines("", "Resultado Líquido"));
 }
 
 void TF_IndustrializadoResultadoDetalhe::FormShow()

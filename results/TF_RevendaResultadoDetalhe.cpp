@@ -30,8 +30,6 @@ TF_RevendaResultadoDetalhe::TF_RevendaResultadoDetalhe(data::TDataModule_Custo& 
     fornecedor.total2 = QStringLiteral("NOME_FORNECEDOR");
     DetailLine mercadoria = detailLine("Mercadoria", "Valor da Mercadoria", "VALOR_MERCADORIA", "VALOR_MERCADORIA_KG");
     mercadoria.component = true;
-    DetailLine resultado = detailLine("Resultado", "Resultado Líquido", "RESULTADO_TOTAL", "RESULTADO_TOTAL_KG");
-    resultado.highlighted = true;
     addLines({
         productLine(),
         detailLine("Caixas", "Caixas", "CAIXAS"),
@@ -53,11 +51,7 @@ TF_RevendaResultadoDetalhe::TF_RevendaResultadoDetalhe(data::TDataModule_Custo& 
         detailLine("CIF", "Custos Indiretos (C.I.)", "VALOR_CIF", "VALOR_CIF_KG", "P_CIF_REVENDA"),
         packagingLine(QString()),
     });
-    addLines(taxAndExpenseLines());
-    addLines({
-        detailLine("CustoTotal", "", "CUSTO_TOTAL", "CUSTO_TOTAL_KG"),
-        resultado,
-    });
+    addLines(closingLines("", "Resultado Líquido"));
 }
 
 void TF_RevendaResultadoDetalhe::FormShow()

@@ -203,8 +203,10 @@ DetailLine ProductDetail::packagingLine(const QString& parameterText)
     return embalagem;
 }
 
-std::vector<DetailLine> ProductDetail::taxAndExpenseLines()
+std::vector<DetailLine> ProductDetail::closingLines(const char* costCaption, const char* resultCaption)
 {
+    DetailLine resultado = detailLine("Resultado", resultCaption, "RESULTADO_TOTAL", "RESULTADO_TOTAL_KG");
+    resultado.highlighted = true;
     return {
         detailLine("ICMS", "ICMS", "VALOR_ICMS", "VALOR_ICMS_KG", "P_ICMS_DEB"),
         detailLine("PisCofins", "PIS / Cofins", "VALOR_PIS_COFINS", "VALOR_PIS_COFINS_KG", "P_PIS_COFINS"),
@@ -219,6 +221,8 @@ std::vector<DetailLine> ProductDetail::taxAndExpenseLines()
         detailLine("Comissao", "Comissão", "VALOR_COMISSAO", "VALOR_COMISSAO_KG", "P_COMISSAO"),
         detailLine("Administrativo", "Administrativo", "VALOR_ADMINISTRATIVO", "VALOR_ADMINISTRATIVO_KG",
                    "P_ADMINISTRATIVO"),
+        detailLine("CustoTotal", costCaption, "CUSTO_TOTAL", "CUSTO_TOTAL_KG"),
+        resultado,
     };
 }
 

@@ -74,8 +74,10 @@ protected:
     static DetailLine productLine();
     static DetailLine revenueLine(const char* parameter);
     static DetailLine packagingLine(const QString& parameterText);
-    // The taxes and expenses of the sale with their parameters, "ICMS" to "Administrativo".
-    static std::vector<DetailLine> taxAndExpenseLines();
+    // The lines every detail ends with: the taxes and expenses of the sale with their
+    // parameters, "ICMS" to "Administrativo", the total cost captioned costCaption and the
+    // result captioned resultCaption, highlighted.
+    static std::vector<DetailLine> closingLines(const char* costCaption, const char* resultCaption);
     // An order query of the price panel (the fields of an order line declared).
     data::Query* addOrderQuery(const char* name, const session::Statement& statement);
 

@@ -20,6 +20,17 @@ QDate RevenueRecordsDetail::dataInicioReceita() const
     return startOfRevenueRecords(productField("ID_UNIDADE"));
 }
 
+std::vector<DetailLine> RevenueRecordsDetail::openingLines()
+{
+    return {
+        productLine(),
+        detailLine("Caixas", "Caixas", "CAIXAS"),
+        detailLine("Pecas", "Peças", "PECAS"),
+        detailLine("Peso", "Peso", "PESO"),
+        revenueLine("P_CRITERIO_RECEITA"),
+    };
+}
+
 void RevenueRecordsDetail::showOrdersAndPackaging(const char* productionOrderField)
 {
     const data::DataSet& produto = product();

@@ -32,6 +32,9 @@ protected:
                          const session::Statement& records, const ResultKey& key, const session::Statement& consumo,
                          QWidget* parent);
 
+    // The lines both details open with: the product, its boxes, pieces and weight, and the
+    // revenue with its criterion.
+    static std::vector<DetailLine> openingLines();
     // The show of both details: the orders of the product for the window's day, the packaging of
     // its production order (the field of its text given) and sales contract, scrolled to the top,
     // the price panel shown for revenue criterion "M".
