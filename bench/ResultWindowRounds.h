@@ -1,9 +1,11 @@
 #pragma once
 // What the result windows' benchmarks share: the main window on the demo day in a database of
-// its own, a result window shown with every tab painted once, a price typed into a grid cell as the user types it and the UPDATE its
-// save sends, and the window's side timed in turns with the replay of the same statements,
-// printed as the window's share.
+// its own, a result window shown with every tab painted once, a price typed into a grid cell as
+// the user types it and the UPDATE its save sends, the restoration of every price, and the
+// window's side timed in turns with the replay of the same statements, printed as the window's
+// share.
 
+#include "ClientDataSet.h"
 #include "DBXConnection.h"
 #include "DataModule_Custo.h"
 #include "DemoDay.h"
@@ -139,6 +141,49 @@ inline Figure inTurns(int rounds, StatementReplay& replay, const std::function<v
         }
     }
     return {median(window), median(server)};
+}
+
+// The rounds of one price typed into view on the row of dataSet whose keyField is key,
+// alternately base + 0.5 and base + 0.25, in turns with replay.
+inline Figure typingInTurns(int rounds, StatementReplay& replay, grid::GridView& view, data::ClientDataSet& dataSet,
+                            const QString& keyField, const QVariant& key, double base)
+{
+    int typing = 0;
+    return inTurns(rounds, replay, [&] {
+        dataSet.locate(keyField, key);
+        typePrice(view, dataSet.recNo() - 1, QStringLiteral("PRECO"), QString::number(base + (++typing % 2 ? 0.5 : 0.25), 'f', 2));
+    });
+}
+
+// The UPDATEs the restoration of every row of dataSet sends: its original price written back
+// into table (as priceUpdate) by the row's key field.
+inline std::vector<SentStatement> restoredPrices(const data::ClientDataSet& dataSet, const char* provider,
+                                                 const char* table, const char* key)
+{
+    std::vector<SentStatement> restored;
+    const int original = dataSet.fieldByName(QStringLiteral("PRECO_ORIGINAL")).index();
+    const int id = dataSet.fieldByName(QString::fromLatin1(key)).index();
+    for (int r = 0; r < dataSet.recordCount(); ++r)
+        restored.push_back(priceUpdate(provider, table, key, dataSet.value(r, original).toDouble(), dataSet.value(r, id).toDouble()));
+    return restored;
+}
+
+// The rounds of "Restaurar Preço Médio Original" answered Yes, in turns with replay; before each
+// side, changed moves the prices off their originals on the server and the window reads them.
+template <class Window>
+Figure restoringInTurns(int rounds, StatementReplay& replay, Window& window, const test::TestDatabase& db,
+                        const QString& changed)
+{
+    return inTurns(
+        rounds, replay,
+        [&] {
+            window.RestaurarPrecoMedioOriginal();
+            QApplication::processEvents();
+        },
+        [&] {
+            db.exec(changed);
+            window.Atualizar();
+        });
 }
 
 inline void print(const char* what, const Figure& f, const char* target)

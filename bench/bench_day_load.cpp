@@ -19,9 +19,9 @@
 #include "StatementReplay.h"
 #include "TF_Menu.h"
 #include "TestDatabase.h"
+#include "WindowBenchMain.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
@@ -123,15 +123,8 @@ void measure(int scale)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    const std::vector<int> scales = bench::scalesFromArguments(argc, argv, {1, 10}, "bench_day_load");
-    if (scales.empty())
-        return 2;
-    std::printf("Main window day load of unit 1 on 15/03/2024: median of %d rounds, in turns with the replay\n", kRounds);
-    for (int scale : scales)
-        measure(scale);
-    return 0;
+    return bench::measureAtScales(argc, argv, {1, 10}, "bench_day_load",
+                                  "Main window day load of unit 1 on 15/03/2024: median of " + std::to_string(kRounds)
+                                      + " rounds, in turns with the replay",
+                                  measure);
 }

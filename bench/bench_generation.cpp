@@ -18,9 +18,9 @@
 #include "StatementReplay.h"
 #include "TF_Menu.h"
 #include "TestDatabase.h"
+#include "WindowBenchMain.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -146,20 +146,13 @@ void measure(int scale, int rounds)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     // A message box during a run is a failure of the run: it is printed and the benchmark ends.
     const ui::ScopedMessageHook failOnMessage([](ui::MessageType, ui::MessageButtons, const QString& text) -> ui::MessageResult {
         std::fprintf(stderr, "bench_generation: %s\n", qPrintable(text));
         std::exit(1);
     });
-    const std::vector<int> scales = bench::scalesFromArguments(argc, argv, {1, 18}, "bench_generation");
-    if (scales.empty())
-        return 2;
-    std::printf("Generation of unit 1 on 15/03/2024 from the main window: median of the rounds, in turns with the replay\n");
-    for (int scale : scales)
-        measure(scale, scale > 10 ? 3 : 7);
-    return 0;
+    return bench::measureAtScales(
+        argc, argv, {1, 18}, "bench_generation",
+        "Generation of unit 1 on 15/03/2024 from the main window: median of the rounds, in turns with the replay",
+        [](int scale) { measure(scale, scale > 10 ? 3 : 7); });
 }

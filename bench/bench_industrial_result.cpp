@@ -17,8 +17,8 @@
 #include "ResultsStatements.h"
 #include "StatementLog.h"
 #include "TF_IndustrializadoResultado.h"
+#include "WindowBenchMain.h"
 
-#include <QLocale>
 #include <QTabBar>
 #include <algorithm>
 
@@ -137,35 +137,18 @@ void measure(int scale)
     log.note(produtos);
     typed.insert(typed.end(), log.sent.begin(), log.sent.end());
     bench::StatementReplay typeReplay(db.serviceName(), typed);
-    int typing = 0;
-    const Figure type = inTurns(kRounds, typeReplay, [&] {
-        materiaPrima.locate(QStringLiteral("ID_INDUSTRIAL_PRECO_MP"), id);
-        bench::typePrice(*view, materiaPrima.recNo() - 1, QStringLiteral("PRECO"),
-                         QString::number(base + (++typing % 2 ? 0.5 : 0.25), 'f', 2));
-    });
+    const Figure type =
+        bench::typingInTurns(kRounds, typeReplay, *view, materiaPrima, QStringLiteral("ID_INDUSTRIAL_PRECO_MP"), id, base);
 
     // Every product price restored.
-    const QString raised = QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original + 1");
-    std::vector<bench::SentStatement> restored;
-    const int original = produtos.fieldByName(QStringLiteral("PRECO_ORIGINAL")).index();
-    const int key = produtos.fieldByName(QStringLiteral("ID_INDUSTRIAL_PRECO")).index();
-    for (int r = 0; r < produtos.recordCount(); ++r)
-        restored.push_back(bench::priceUpdate("DSP_Resultado_DT", "VELKO_CST.INDUSTRIAL_PRECO", "ID_INDUSTRIAL_PRECO",
-                                              produtos.value(r, original).toDouble(), produtos.value(r, key).toDouble()));
+    std::vector<bench::SentStatement> restored =
+        bench::restoredPrices(produtos, "DSP_Resultado_DT", "VELKO_CST.INDUSTRIAL_PRECO", "ID_INDUSTRIAL_PRECO");
     log.sent.clear();
     log.note(produtos);
     restored.insert(restored.end(), log.sent.begin(), log.sent.end());
     bench::StatementReplay restoreReplay(db.serviceName(), restored);
-    const Figure restore = inTurns(
-        kRestoreRounds, restoreReplay,
-        [&] {
-            window->RestaurarPrecoMedioOriginal();
-            QApplication::processEvents();
-        },
-        [&] {
-            db.exec(raised);
-            window->Atualizar();
-        });
+    const Figure restore = bench::restoringInTurns(kRestoreRounds, restoreReplay, *window, db,
+                                                   QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original + 1"));
 
     std::printf("scale %2d: family %g with %d products and %d raw materials; family %g in %d processes\n", scale, largest,
                 produtos.recordCount(), materiaPrima.recordCount(), severalProcesses, processes);
@@ -179,15 +162,7 @@ void measure(int scale)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    const std::vector<int> scales = bench::scalesFromArguments(argc, argv, {1, 18}, "bench_industrial_result");
-    if (scales.empty())
-        return 2;
-    std::printf("Production result window of unit 1 on 15/03/2024: medians, in turns with the replay\n");
-    for (int scale : scales)
-        measure(scale);
-    return 0;
+    return bench::measureAtScales(argc, argv, {1, 18}, "bench_industrial_result",
+                                  "Production result window of unit 1 on 15/03/2024: medians, in turns with the replay",
+                                  measure);
 }

@@ -16,8 +16,8 @@
 #include "TF_IndustrializadoResultado.h"
 #include "TF_IndustrializadoResultadoDetalhe.h"
 #include "TF_RevendaResultadoDetalhe.h"
+#include "WindowBenchMain.h"
 
-#include <QLocale>
 
 using namespace custos;
 using bench::Figure;
@@ -178,15 +178,6 @@ void measure(int scale)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    const std::vector<int> scales = bench::scalesFromArguments(argc, argv, {1, 18}, "bench_product_detail");
-    if (scales.empty())
-        return 2;
-    std::printf("Product details of unit 1 on 15/03/2024: medians, in turns with the replay\n");
-    for (int scale : scales)
-        measure(scale);
-    return 0;
+    return bench::measureAtScales(argc, argv, {1, 18}, "bench_product_detail",
+                                  "Product details of unit 1 on 15/03/2024: medians, in turns with the replay", measure);
 }

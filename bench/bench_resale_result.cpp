@@ -12,8 +12,8 @@
 #include "ResultsStatements.h"
 #include "StatementLog.h"
 #include "TF_RevendaResultado.h"
+#include "WindowBenchMain.h"
 
-#include <QLocale>
 
 using namespace custos;
 using bench::Figure;
@@ -55,11 +55,6 @@ bool positionOnTheLargestGroup(data::TDataModule_Custo& module)
     return false;
 }
 
-bench::SentStatement priceUpdate(double price, double id)
-{
-    return bench::priceUpdate("DSP_ResultadoRevenda", "VELKO_CST.REVENDA_PRECO", "ID_REVENDA_PRECO", price, id);
-}
-
 void measure(int scale)
 {
     bench::DemoDayMenu demo(scale, "bench_resale_result");
@@ -91,33 +86,17 @@ void measure(int scale)
         log.note(products);
         return log.sent.front();
     };
-    bench::StatementReplay typeReplay(db.serviceName(), {priceUpdate(base + 0.5, id), reread()});
-    int typing = 0;
-    const Figure type = bench::inTurns(kRounds, typeReplay, [&] {
-        products.locate(QStringLiteral("CODIGO_PRODUTO"), code);
-        bench::typePrice(*view, products.recNo() - 1, QStringLiteral("PRECO"),
-                         QString::number(base + (++typing % 2 ? 0.5 : 0.25), 'f', 2));
-    });
+    bench::StatementReplay typeReplay(db.serviceName(), {bench::priceUpdate("DSP_ResultadoRevenda", "VELKO_CST.REVENDA_PRECO", "ID_REVENDA_PRECO", base + 0.5, id), reread()});
+    const Figure type =
+        bench::typingInTurns(kRounds, typeReplay, *view, products, QStringLiteral("CODIGO_PRODUTO"), code, base);
 
     // Every price restored.
-    const QString changed = QStringLiteral("UPDATE velko_cst.revenda_preco SET preco = preco_original + 1");
-    std::vector<bench::SentStatement> restored;
-    const int original = products.fieldByName(QStringLiteral("PRECO_ORIGINAL")).index();
-    const int key = products.fieldByName(QStringLiteral("ID_REVENDA_PRECO")).index();
-    for (int r = 0; r < products.recordCount(); ++r)
-        restored.push_back(priceUpdate(products.value(r, original).toDouble(), products.value(r, key).toDouble()));
+    std::vector<bench::SentStatement> restored =
+        bench::restoredPrices(products, "DSP_ResultadoRevenda", "VELKO_CST.REVENDA_PRECO", "ID_REVENDA_PRECO");
     restored.push_back(reread());
     bench::StatementReplay restoreReplay(db.serviceName(), restored);
-    const Figure restore = bench::inTurns(
-        kRestoreRounds, restoreReplay,
-        [&] {
-            window->RestaurarPrecoMedioOriginal();
-            QApplication::processEvents();
-        },
-        [&] {
-            db.exec(changed);
-            window->Atualizar();
-        });
+    const Figure restore = bench::restoringInTurns(kRestoreRounds, restoreReplay, *window, db,
+                                                   QStringLiteral("UPDATE velko_cst.revenda_preco SET preco = preco_original + 1"));
 
     std::printf("scale %2d: %d products in the largest group\n", scale, products.recordCount());
     bench::print("shown, grid and strip painted", show, "(target: share under 20 %)");
@@ -129,15 +108,7 @@ void measure(int scale)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    const std::vector<int> scales = bench::scalesFromArguments(argc, argv, {1, 18}, "bench_resale_result");
-    if (scales.empty())
-        return 2;
-    std::printf("Resale result window of unit 1 on 15/03/2024, largest group: medians, in turns with the replay\n");
-    for (int scale : scales)
-        measure(scale);
-    return 0;
+    return bench::measureAtScales(
+        argc, argv, {1, 18}, "bench_resale_result",
+        "Resale result window of unit 1 on 15/03/2024, largest group: medians, in turns with the replay", measure);
 }

@@ -14,8 +14,8 @@
 #include "ResultsStatements.h"
 #include "StatementLog.h"
 #include "TF_Abate.h"
+#include "WindowBenchMain.h"
 
-#include <QLocale>
 
 using namespace custos;
 using bench::Figure;
@@ -48,11 +48,6 @@ void noteRereads(bench::StatementLog& log, data::TDataModule_Custo& module, std:
     into.insert(into.end(), log.sent.begin(), log.sent.end());
 }
 
-bench::SentStatement priceUpdate(double price, double id)
-{
-    return bench::priceUpdate("DSP_AbateProduto", "VELKO_CST.ABATE_PRECO", "ID_ABATE_PRECO", price, id);
-}
-
 void measure(int scale)
 {
     bench::DemoDayMenu demo(scale, "bench_slaughter_result");
@@ -79,36 +74,19 @@ void measure(int scale)
     const QString code = products.fieldByName(QStringLiteral("CODIGO_PRODUTO")).asString();
     const double id = products.fieldByName(QStringLiteral("ID_ABATE_PRECO")).asFloat();
     const double base = products.fieldByName(QStringLiteral("PRECO")).asFloat();
-    std::vector<bench::SentStatement> typed{priceUpdate(base + 0.5, id)};
+    std::vector<bench::SentStatement> typed{bench::priceUpdate("DSP_AbateProduto", "VELKO_CST.ABATE_PRECO", "ID_ABATE_PRECO", base + 0.5, id)};
     noteRereads(log, module, typed);
     bench::StatementReplay typeReplay(db.serviceName(), typed);
-    int typing = 0;
-    const Figure type = inTurns(kRounds, typeReplay, [&] {
-        products.locate(QStringLiteral("CODIGO_PRODUTO"), code);
-        bench::typePrice(*view, products.recNo() - 1, QStringLiteral("PRECO"),
-                         QString::number(base + (++typing % 2 ? 0.5 : 0.25), 'f', 2));
-    });
+    const Figure type =
+        bench::typingInTurns(kRounds, typeReplay, *view, products, QStringLiteral("CODIGO_PRODUTO"), code, base);
 
     // Every price restored.
-    const QString changed = QStringLiteral("UPDATE velko_cst.abate_preco SET preco = preco_original + 1");
-    std::vector<bench::SentStatement> restored;
-    for (int r = 0; r < products.recordCount(); ++r)
-        restored.push_back(priceUpdate(products.value(r, products.fieldByName(QStringLiteral("PRECO_ORIGINAL")).index())
-                                           .toDouble(),
-                                       products.value(r, products.fieldByName(QStringLiteral("ID_ABATE_PRECO")).index())
-                                           .toDouble()));
+    std::vector<bench::SentStatement> restored =
+        bench::restoredPrices(products, "DSP_AbateProduto", "VELKO_CST.ABATE_PRECO", "ID_ABATE_PRECO");
     noteRereads(log, module, restored);
     bench::StatementReplay restoreReplay(db.serviceName(), restored);
-    const Figure restore = inTurns(
-        kRestoreRounds, restoreReplay,
-        [&] {
-            window->RestaurarPrecoMedioOriginal();
-            QApplication::processEvents();
-        },
-        [&] {
-            db.exec(changed);
-            window->Atualizar();
-        });
+    const Figure restore = bench::restoringInTurns(kRestoreRounds, restoreReplay, *window, db,
+                                                   QStringLiteral("UPDATE velko_cst.abate_preco SET preco = preco_original + 1"));
 
     std::printf("scale %2d: %d products\n", scale, products.recordCount());
     print("shown, every tab painted", show, "(target: share under 20 %)");
@@ -120,23 +98,7 @@ void measure(int scale)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    std::vector<int> scales;
-    for (int i = 1; i < argc; ++i)
-        scales.push_back(std::atoi(argv[i]));
-    if (scales.empty())
-        scales = {1, 18};
-    for (int scale : scales) {
-        if (scale < 1 || scale > 99) {
-            std::fprintf(stderr, "bench_slaughter_result: a scale is a whole number from 1 to 99\n");
-            return 2;
-        }
-    }
-    std::printf("Slaughter result window of unit 1 on 15/03/2024: medians, in turns with the replay\n");
-    for (int scale : scales)
-        measure(scale);
-    return 0;
+    return bench::measureAtScales(argc, argv, {1, 18}, "bench_slaughter_result",
+                                  "Slaughter result window of unit 1 on 15/03/2024: medians, in turns with the replay",
+                                  measure);
 }
