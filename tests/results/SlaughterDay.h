@@ -9,11 +9,13 @@
 #include "GridColumn.h"
 #include "GridView.h"
 #include "MenuDay.h"
+#include "MessageBox.h"
 #include "Query.h"
 #include "Result.h"
 #include "RowSource.h"
 #include "TF_Abate.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTabWidget>
 #include <QTest>
@@ -22,6 +24,16 @@
 
 namespace custos::test {
 
+// A window shown, not modal, at the tests' size, so that the test drives it.
+template <class Window>
+std::unique_ptr<Window> shownForTest(std::unique_ptr<Window> window)
+{
+    window->setWindowState(Qt::WindowNoState);
+    window->resize(1200, 800);
+    window->show();
+    return window;
+}
+
 class SlaughterDay
 {
 public:
@@ -29,11 +41,18 @@ public:
 
     std::unique_ptr<results::TF_Abate> openWindow()
     {
-        auto window = std::make_unique<results::TF_Abate>(*day.day.module, kDia, menu.get());
-        window->setWindowState(Qt::WindowNoState);
-        window->resize(1200, 800);
-        window->show();
-        return window;
+        return shownForTest(std::make_unique<results::TF_Abate>(*day.day.module, kDia, menu.get()));
+    }
+
+    // The last message "Restaurar Preço Médio Original" of window gives, its question answered Yes.
+    Message restoreAnsweredYes(const QWidget& window)
+    {
+        const ui::ScopedMessageHook yes([this](ui::MessageType type, ui::MessageButtons, const QString& text) {
+            day.messages.push_back({type, text});
+            return ui::MessageResult::Yes;
+        });
+        window.findChild<QAction*>(QStringLiteral("RestaurarPrecoMedioOriginal"))->trigger();
+        return day.messages.empty() ? Message{} : day.messages.back();
     }
 
     // Selects the day again (after a variation of the fixture).
@@ -60,6 +79,38 @@ T* child(const QObject& parent, const char* name)
     if (!found)
         qFatal("no %s", name);
     return found;
+}
+
+// The product of code positioned in products after window read them again, as the window has
+// it when the analyst double-clicks it.
+template <class Window>
+void positionProduct(Window& window, data::ClientDataSet& products, const char* code)
+{
+    window.Atualizar();
+    if (!products.locate(QStringLiteral("CODIGO_PRODUTO"), QString::fromLatin1(code)))
+        qFatal("no product %s", code);
+}
+
+// The detail of the product of code, shown over window as it opens it for its current row.
+template <class Detail, class Window>
+std::unique_ptr<Detail> openProductDetail(Window& window, data::ClientDataSet& products, const char* code)
+{
+    positionProduct(window, products, code);
+    auto detail = std::make_unique<Detail>(window.module(), window.day(), &window);
+    detail->show();
+    return detail;
+}
+
+// The grid of the orders in a detail's price panel.
+inline grid::GridView* pricePanelGrid(const QObject& detail)
+{
+    return child<grid::GridView>(detail, "PanelPrecoMedio_Grid");
+}
+
+// The footer sum under a field's column of view; -1 when it has none.
+inline double footerOf(const grid::GridView* view, const char* field)
+{
+    return view->model().footerValue(view->column(QString::fromLatin1(field))).value_or(-1);
 }
 
 // The object name of the modal window action shows, closed as soon as it shows; empty when

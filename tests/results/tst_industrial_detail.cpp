@@ -19,8 +19,10 @@ using custos::grid::GridView;
 using custos::results::TF_IndustrializadoResultado;
 using custos::results::TF_IndustrializadoResultadoDetalhe;
 using custos::test::child;
+using custos::test::footerOf;
 using custos::test::kDia;
 using custos::test::near;
+using custos::test::pricePanelGrid;
 using custos::test::valueOf;
 using custos::test::SlaughterDay;
 using custos::test::Variation;
@@ -41,28 +43,12 @@ class TestIndustrialDetail : public QObject
     data::ClientDataSet& products() const { return m_day->module().clientDataSet(QStringLiteral("CDS_Resultado_DT")); }
     QString scalar(const QString& sql) const { return m_day->scalar(sql); }
 
-    // The product positioned in the family's product costs, as the window has it when the
-    // analyst double-clicks it.
-    void position(const char* code)
-    {
-        m_window->Atualizar();
-        if (!products().locate(QStringLiteral("CODIGO_PRODUTO"), QString::fromLatin1(code)))
-            qFatal("no product %s", code);
-    }
+    // The product positioned in the family's product costs.
+    void position(const char* code) { test::positionProduct(*m_window, products(), code); }
 
     std::unique_ptr<TF_IndustrializadoResultadoDetalhe> openDetail(const char* code = "3001")
     {
-        position(code);
-        auto detail = std::make_unique<TF_IndustrializadoResultadoDetalhe>(m_day->module(), kDia, m_window.get());
-        detail->show();
-        return detail;
-    }
-
-    static GridView* priceGrid(const QObject& d) { return child<GridView>(d, "PanelPrecoMedio_Grid"); }
-
-    static double footer(const GridView* view, const char* field)
-    {
-        return view->model().footerValue(view->column(QString::fromLatin1(field))).value_or(-1);
+        return test::openProductDetail<TF_IndustrializadoResultadoDetalhe>(*m_window, products(), code);
     }
 
 private Q_SLOTS:
@@ -70,10 +56,7 @@ private Q_SLOTS:
     {
         m_day = std::make_unique<SlaughterDay>();
         QVERIFY(m_day->module().clientDataSet(QStringLiteral("CDS_Resultado")).locate(QStringLiteral("ID_FAMILIA"), kCortes));
-        m_window = std::make_unique<TF_IndustrializadoResultado>(m_day->module(), kDia, m_day->menu.get());
-        m_window->setWindowState(Qt::WindowNoState);
-        m_window->resize(1200, 800);
-        m_window->show();
+        m_window = test::shownForTest(std::make_unique<TF_IndustrializadoResultado>(m_day->module(), kDia, m_day->menu.get()));
     }
 
     void init() { m_day->day.messages.clear(); }
@@ -115,16 +98,16 @@ private Q_SLOTS:
         auto d = openDetail();
         QVERIFY(m_day->day.messages.empty());
         QVERIFY(d->usesRevenueRecords());
-        const GridView* grid = priceGrid(*d);
+        const GridView* grid = pricePanelGrid(*d);
         QVERIFY(grid->column(QStringLiteral("VALOR_BRUTO"))->isVisible());
         const QString where = QStringLiteral(" from velko_cst.industrial_preco_receita r join velko_cst.industrial i"
                                              " on i.id_industrial = r.id_industrial"
                                              " where i.data = '2024-03-15' and r.sequencial_produto = 120");
         QCOMPARE(grid->source()->rowCount(), scalar(QStringLiteral("select count(*)") + where).toInt());
         QVERIFY(grid->source()->rowCount() > 0);
-        QVERIFY(near(footer(grid, "VALOR_BRUTO"), scalar(QStringLiteral("select sum(valor_bruto)") + where).toDouble()));
-        QVERIFY(near(footer(grid, "VALOR_LIQUIDO"), scalar(QStringLiteral("select sum(valor_liquido)") + where).toDouble()));
-        QVERIFY(near(footer(grid, "QUANTIDADE"), scalar(QStringLiteral("select sum(quantidade)") + where).toDouble()));
+        QVERIFY(near(footerOf(grid, "VALOR_BRUTO"), scalar(QStringLiteral("select sum(valor_bruto)") + where).toDouble()));
+        QVERIFY(near(footerOf(grid, "VALOR_LIQUIDO"), scalar(QStringLiteral("select sum(valor_liquido)") + where).toDouble()));
+        QVERIFY(near(footerOf(grid, "QUANTIDADE"), scalar(QStringLiteral("select sum(quantidade)") + where).toDouble()));
     }
 
     void historicalOrdersBeforeTheStartDate_data() { test::startDateVariationRows(); }
@@ -143,7 +126,7 @@ private Q_SLOTS:
         auto d = openDetail();
         QVERIFY(m_day->day.messages.empty());
         QVERIFY(!d->usesRevenueRecords());
-        const GridView* grid = priceGrid(*d);
+        const GridView* grid = pricePanelGrid(*d);
         QVERIFY(!grid->column(QStringLiteral("VALOR_BRUTO"))->isVisible());
         const grid::RowSource* rows = grid->source();
         QCOMPARE(rows->rowCount(), 1);
@@ -210,7 +193,7 @@ private Q_SLOTS:
                 QCOMPARE(grid->model().cellText(r, grid->column(QStringLiteral("CUSTO_MEDIO"))), QLocale().toString(0.703701, 'f', 6));
             }
         }
-        QVERIFY(near(footer(grid, "VALOR_TOTAL"), 4.7));
+        QVERIFY(near(footerOf(grid, "VALOR_TOTAL"), 4.7));
     }
 
     // Each cost line shows its own parameter; other inputs and packaging name their source.

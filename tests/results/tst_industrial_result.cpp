@@ -27,6 +27,7 @@ using custos::grid::GridView;
 using custos::results::TF_IndustrializadoResultado;
 using custos::test::child;
 using custos::test::kDia;
+using custos::test::Message;
 using custos::test::modalWindowShownBy;
 using custos::test::near;
 using custos::test::SlaughterDay;
@@ -56,11 +57,7 @@ class TestIndustrialResult : public QObject
         data::ClientDataSet& resultado = cds("CDS_Resultado");
         if (!resultado.locate(QStringLiteral("ID_FAMILIA"), familia))
             qFatal("no family %g", familia);
-        auto window = std::make_unique<TF_IndustrializadoResultado>(module(), kDia, m_day->menu.get());
-        window->setWindowState(Qt::WindowNoState);
-        window->resize(1200, 800);
-        window->show();
-        return window;
+        return test::shownForTest(std::make_unique<TF_IndustrializadoResultado>(module(), kDia, m_day->menu.get()));
     }
 
     // Each footer sum of the view equals the sum over the rows the server returns for the
@@ -478,14 +475,9 @@ private Q_SLOTS:
             produtos->setFocusedColumn(produtos->column(QStringLiteral("PRECO")));
             QVERIFY(!produtos->startEditing());
             const QString before = storedPrices();
-            const ui::ScopedMessageHook yes([this](ui::MessageType type, ui::MessageButtons, const QString& text) {
-                m_day->day.messages.push_back({type, text});
-                return ui::MessageResult::Yes;
-            });
-            child<QAction>(*w, "RestaurarPrecoMedioOriginal")->trigger();
-            QCOMPARE(m_day->day.messages.back().type, ui::MessageType::Error);
-            QVERIFY2(m_day->day.messages.back().text.contains(QLatin1String("somente leitura")),
-                     qPrintable(m_day->day.messages.back().text));
+            const Message refused = m_day->restoreAnsweredYes(*w);
+            QCOMPARE(refused.type, ui::MessageType::Error);
+            QVERIFY2(refused.text.contains(QLatin1String("somente leitura")), qPrintable(refused.text));
             QCOMPARE(storedPrices(), before);
         }
         m_day->menu->user_operador = false;

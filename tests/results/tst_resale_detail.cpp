@@ -102,7 +102,7 @@ class TestResaleDetail : public QObject
         return detail;
     }
 
-    static const grid::RowSource* orders(const QObject& d) { return child<GridView>(d, "PanelPrecoMedio_Grid")->source(); }
+    static const grid::RowSource* orders(const QObject& d) { return test::pricePanelGrid(d)->source(); }
 
     static int orderLine(const grid::RowSource* rows, const QString& pedido, double quantidade)
     {

@@ -30,6 +30,7 @@ using custos::grid::GridView;
 using custos::results::TF_RevendaResultado;
 using custos::test::child;
 using custos::test::kDia;
+using custos::test::Message;
 using custos::test::near;
 using custos::test::snapshot;
 using custos::test::SlaughterDay;
@@ -75,11 +76,7 @@ class TestResaleResult : public QObject
     {
         if (!groups().locate(QStringLiteral("CODIGO_FAMILIA"), 7.0))
             qFatal("no resale group");
-        auto window = std::make_unique<TF_RevendaResultado>(module(), m_day->menu.get());
-        window->setWindowState(Qt::WindowNoState);
-        window->resize(1200, 800);
-        window->show();
-        return window;
+        return test::shownForTest(std::make_unique<TF_RevendaResultado>(module(), m_day->menu.get()));
     }
 
     int rowOfProduct(const char* code) const
@@ -319,14 +316,9 @@ private Q_SLOTS:
                     view->cancelEditing();
             }
             if (closed) {
-                const ui::ScopedMessageHook yes([this](ui::MessageType type, ui::MessageButtons, const QString& text) {
-                    m_day->day.messages.push_back({type, text});
-                    return ui::MessageResult::Yes;
-                });
-                child<QAction>(*w, "RestaurarPrecoMedioOriginal")->trigger();
-                QCOMPARE(m_day->day.messages.back().type, ui::MessageType::Error);
-                QVERIFY2(m_day->day.messages.back().text.contains(QLatin1String("somente leitura")),
-                         qPrintable(m_day->day.messages.back().text));
+                const Message refused = m_day->restoreAnsweredYes(*w);
+                QCOMPARE(refused.type, ui::MessageType::Error);
+                QVERIFY2(refused.text.contains(QLatin1String("somente leitura")), qPrintable(refused.text));
             }
         }
         QCOMPARE(storedPrices(), before);

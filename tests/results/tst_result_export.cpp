@@ -142,10 +142,7 @@ class TestResultExport : public QObject
                 qFatal("no family %g", familia);
             w = std::make_unique<results::TF_IndustrializadoResultado>(*m_module, kDemoDay, m_menu.get());
         }
-        w->setWindowState(Qt::WindowNoState);
-        w->resize(1200, 800);
-        w->show();
-        return w;
+        return test::shownForTest(std::move(w));
     }
 
     // "Exportar" > "Excel", the dialog answered with the file; the name the dialog proposed.

@@ -18,8 +18,10 @@ using namespace custos;
 using custos::grid::GridView;
 using custos::results::TF_AbateAproveitamentoDetalhe;
 using custos::test::child;
+using custos::test::footerOf;
 using custos::test::kDia;
 using custos::test::near;
+using custos::test::pricePanelGrid;
 using custos::test::SlaughterDay;
 using custos::test::Variation;
 
@@ -36,19 +38,7 @@ class TestSlaughterDetail : public QObject
     // The detail of a product, opened as F_Abate opens it for its current row.
     std::unique_ptr<TF_AbateAproveitamentoDetalhe> openDetail(const char* code = "1001")
     {
-        m_abate->Atualizar();
-        if (!products().locate(QStringLiteral("CODIGO_PRODUTO"), QString::fromLatin1(code)))
-            qFatal("no product %s", code);
-        auto detail = std::make_unique<TF_AbateAproveitamentoDetalhe>(m_day->module(), kDia, m_abate.get());
-        detail->show();
-        return detail;
-    }
-
-    static GridView* priceGrid(const TF_AbateAproveitamentoDetalhe& d) { return child<GridView>(d, "PanelPrecoMedio_Grid"); }
-
-    static double footer(const GridView* view, const char* field)
-    {
-        return view->model().footerValue(view->column(QString::fromLatin1(field))).value_or(-1);
+        return test::openProductDetail<TF_AbateAproveitamentoDetalhe>(*m_abate, products(), code);
     }
 
 private Q_SLOTS:
@@ -71,14 +61,14 @@ private Q_SLOTS:
     {
         auto d = openDetail();
         QVERIFY(d->usesRevenueRecords());
-        const GridView* grid = priceGrid(*d);
+        const GridView* grid = pricePanelGrid(*d);
         QVERIFY(grid->column(QStringLiteral("VALOR_BRUTO"))->isVisible());
         const QString where = QStringLiteral(" from velko_cst.abate_preco_receita r join velko_cst.abate a on a.id_abate = r.id_abate"
                                              " where a.data = '2024-03-15' and r.sequencial_produto = 101");
         QCOMPARE(grid->source()->rowCount(), scalar(QStringLiteral("select count(*)") + where).toInt());
         QVERIFY(grid->source()->rowCount() > 0);
-        QVERIFY(near(footer(grid, "VALOR_BRUTO"), scalar(QStringLiteral("select sum(valor_bruto)") + where).toDouble()));
-        QVERIFY(near(footer(grid, "VALOR_LIQUIDO"), scalar(QStringLiteral("select sum(valor_liquido)") + where).toDouble()));
+        QVERIFY(near(footerOf(grid, "VALOR_BRUTO"), scalar(QStringLiteral("select sum(valor_bruto)") + where).toDouble()));
+        QVERIFY(near(footerOf(grid, "VALOR_LIQUIDO"), scalar(QStringLiteral("select sum(valor_liquido)") + where).toDouble()));
         QVERIFY(m_day->day.messages.empty());
     }
 
@@ -100,7 +90,7 @@ private Q_SLOTS:
         auto d = openDetail();
         QVERIFY(m_day->day.messages.empty());
         QVERIFY(!d->usesRevenueRecords());
-        const GridView* grid = priceGrid(*d);
+        const GridView* grid = pricePanelGrid(*d);
         QVERIFY(!grid->column(QStringLiteral("VALOR_BRUTO"))->isVisible());
         QCOMPARE(grid->source()->rowCount(), 1);
         const grid::RowSource* rows = grid->source();

@@ -29,6 +29,7 @@ using custos::grid::GridView;
 using custos::results::TF_Abate;
 using custos::test::child;
 using custos::test::kDia;
+using custos::test::Message;
 using custos::test::modalWindowShownBy;
 using custos::test::near;
 using custos::test::snapshot;
@@ -260,14 +261,9 @@ private Q_SLOTS:
             view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
             QVERIFY(!view->startEditing());
 
-            const ui::ScopedMessageHook yes([this](ui::MessageType type, ui::MessageButtons, const QString& text) {
-                m_day->day.messages.push_back({type, text});
-                return ui::MessageResult::Yes;
-            });
-            action(*w, "RestaurarPrecoMedioOriginal")->trigger();
-            QCOMPARE(m_day->day.messages.back().type, ui::MessageType::Error);
-            QVERIFY2(m_day->day.messages.back().text.contains(QLatin1String("somente leitura")),
-                     qPrintable(m_day->day.messages.back().text));
+            const Message refused = m_day->restoreAnsweredYes(*w);
+            QCOMPARE(refused.type, ui::MessageType::Error);
+            QVERIFY2(refused.text.contains(QLatin1String("somente leitura")), qPrintable(refused.text));
         }
         QCOMPARE(storedPrices(), before);
         m_day->menu->user_operador = false;
