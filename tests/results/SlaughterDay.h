@@ -44,15 +44,17 @@ public:
         return shownForTest(std::make_unique<results::TF_Abate>(*day.day.module, kDia, menu.get()));
     }
 
-    // The last message "Restaurar Preço Médio Original" of window gives, its question answered Yes.
-    Message restoreAnsweredYes(const QWidget& window)
+    // The error "Restaurar Preço Médio Original" of window ends with, its question answered
+    // Yes; empty when its last message is no error.
+    QString restorationError(const QWidget& window)
     {
         const ui::ScopedMessageHook yes([this](ui::MessageType type, ui::MessageButtons, const QString& text) {
             day.messages.push_back({type, text});
             return ui::MessageResult::Yes;
         });
         window.findChild<QAction*>(QStringLiteral("RestaurarPrecoMedioOriginal"))->trigger();
-        return day.messages.empty() ? Message{} : day.messages.back();
+        return !day.messages.empty() && day.messages.back().type == ui::MessageType::Error ? day.messages.back().text
+                                                                                           : QString();
     }
 
     // Selects the day again (after a variation of the fixture).
@@ -70,6 +72,35 @@ public:
 
     MenuDay day;
     std::unique_ptr<dayproc::TF_Menu> menu;
+};
+
+// While it lives, the fixture day closed in table (its data_fechamento set) when closed, and the
+// main window's user an operator when operador, the day read again; when it goes, the day is
+// open, the user an analyst and the day read again.
+class LockedDay
+{
+public:
+    LockedDay(SlaughterDay& day, const char* table, bool closed, bool operador) : m_day(day)
+    {
+        const QString update = QStringLiteral("UPDATE velko_cst.%1 SET data_fechamento = %2 WHERE data = '2024-03-15'");
+        if (closed)
+            m_closed = std::make_unique<Variation>(day.db(), update.arg(QLatin1String(table), QStringLiteral("'2024-03-16'")),
+                                                   update.arg(QLatin1String(table), QStringLiteral("NULL")));
+        day.menu->user_operador = operador;
+        day.reload();
+    }
+    ~LockedDay()
+    {
+        m_day.menu->user_operador = false;
+        m_closed.reset();
+        m_day.reload();
+    }
+    LockedDay(const LockedDay&) = delete;
+    LockedDay& operator=(const LockedDay&) = delete;
+
+private:
+    SlaughterDay& m_day;
+    std::unique_ptr<Variation> m_closed;
 };
 
 template <class T = QWidget>

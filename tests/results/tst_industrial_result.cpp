@@ -27,7 +27,6 @@ using custos::grid::GridView;
 using custos::results::TF_IndustrializadoResultado;
 using custos::test::child;
 using custos::test::kDia;
-using custos::test::Message;
 using custos::test::modalWindowShownBy;
 using custos::test::near;
 using custos::test::SlaughterDay;
@@ -453,13 +452,7 @@ private Q_SLOTS:
     void closedDayOrOperatorLocksEveryPrice()
     {
         QFETCH(bool, operador);
-        std::unique_ptr<Variation> closed;
-        if (!operador)
-            closed = std::make_unique<Variation>(
-                m_day->db(), QStringLiteral("UPDATE velko_cst.industrial SET data_fechamento = '2024-03-16' WHERE data = '2024-03-15'"),
-                QStringLiteral("UPDATE velko_cst.industrial SET data_fechamento = NULL WHERE data = '2024-03-15'"));
-        m_day->menu->user_operador = operador;
-        m_day->reload();
+        const test::LockedDay locked(*m_day, "industrial", !operador, operador);
         {
             auto w = openFamily(kLinguicas);
             auto* view = child<GridView>(*w, "GridMateriaPrima");
@@ -475,14 +468,10 @@ private Q_SLOTS:
             produtos->setFocusedColumn(produtos->column(QStringLiteral("PRECO")));
             QVERIFY(!produtos->startEditing());
             const QString before = storedPrices();
-            const Message refused = m_day->restoreAnsweredYes(*w);
-            QCOMPARE(refused.type, ui::MessageType::Error);
-            QVERIFY2(refused.text.contains(QLatin1String("somente leitura")), qPrintable(refused.text));
+            const QString refused = m_day->restorationError(*w);
+            QVERIFY2(refused.contains(QLatin1String("somente leitura")), qPrintable(refused));
             QCOMPARE(storedPrices(), before);
         }
-        m_day->menu->user_operador = false;
-        closed.reset();
-        m_day->reload();
     }
 
     void detailsNeedTheProductCostTab()

@@ -30,7 +30,6 @@ using custos::grid::GridView;
 using custos::results::TF_RevendaResultado;
 using custos::test::child;
 using custos::test::kDia;
-using custos::test::Message;
 using custos::test::near;
 using custos::test::snapshot;
 using custos::test::SlaughterDay;
@@ -297,13 +296,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, operador);
         QFETCH(bool, closed);
-        std::unique_ptr<Variation> closing;
-        if (closed)
-            closing = std::make_unique<Variation>(
-                m_day->db(), QStringLiteral("UPDATE velko_cst.revenda SET data_fechamento = '2024-03-16' WHERE data = '2024-03-15'"),
-                QStringLiteral("UPDATE velko_cst.revenda SET data_fechamento = NULL WHERE data = '2024-03-15'"));
-        m_day->menu->user_operador = operador;
-        m_day->reload();
+        const test::LockedDay locked(*m_day, "revenda", closed, operador);
         const QString before = storedPrices();
         {
             auto w = openWindow();
@@ -316,15 +309,11 @@ private Q_SLOTS:
                     view->cancelEditing();
             }
             if (closed) {
-                const Message refused = m_day->restoreAnsweredYes(*w);
-                QCOMPARE(refused.type, ui::MessageType::Error);
-                QVERIFY2(refused.text.contains(QLatin1String("somente leitura")), qPrintable(refused.text));
+                const QString refused = m_day->restorationError(*w);
+                QVERIFY2(refused.contains(QLatin1String("somente leitura")), qPrintable(refused));
             }
         }
         QCOMPARE(storedPrices(), before);
-        m_day->menu->user_operador = false;
-        closing.reset();
-        m_day->reload();
     }
 
     void typedPriceIsSaved_data()

@@ -29,7 +29,6 @@ using custos::grid::GridView;
 using custos::results::TF_Abate;
 using custos::test::child;
 using custos::test::kDia;
-using custos::test::Message;
 using custos::test::modalWindowShownBy;
 using custos::test::near;
 using custos::test::snapshot;
@@ -246,13 +245,7 @@ private Q_SLOTS:
     void closedDayOrOperatorLocksEveryPrice()
     {
         QFETCH(bool, operador);
-        std::unique_ptr<Variation> closed;
-        if (!operador)
-            closed = std::make_unique<Variation>(
-                m_day->db(), QStringLiteral("UPDATE velko_cst.abate SET data_fechamento = '2024-03-16' WHERE data = '2024-03-15'"),
-                QStringLiteral("UPDATE velko_cst.abate SET data_fechamento = NULL WHERE data = '2024-03-15'"));
-        m_day->menu->user_operador = operador;
-        m_day->reload();
+        const test::LockedDay locked(*m_day, "abate", !operador, operador);
         const QString before = storedPrices();
         {
             auto w = m_day->openWindow();
@@ -261,14 +254,10 @@ private Q_SLOTS:
             view->setFocusedColumn(view->column(QStringLiteral("PRECO")));
             QVERIFY(!view->startEditing());
 
-            const Message refused = m_day->restoreAnsweredYes(*w);
-            QCOMPARE(refused.type, ui::MessageType::Error);
-            QVERIFY2(refused.text.contains(QLatin1String("somente leitura")), qPrintable(refused.text));
+            const QString refused = m_day->restorationError(*w);
+            QVERIFY2(refused.contains(QLatin1String("somente leitura")), qPrintable(refused));
         }
         QCOMPARE(storedPrices(), before);
-        m_day->menu->user_operador = false;
-        closed.reset();
-        m_day->reload();
     }
 
     void typedPriceIsSaved_data()
