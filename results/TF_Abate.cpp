@@ -33,15 +33,14 @@ TF_Abate::TF_Abate(data::TDataModule_Custo& module, const QDate& day, QWidget* p
       m_produtos(module.clientDataSet(QStringLiteral("CDS_AbateProduto"))),
       m_condenacoes(module.clientDataSet(QStringLiteral("CDS_CondenacaoMiudos")))
 {
-    m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Restaurar Preço Médio Original"),
-                       QStringLiteral("RestaurarPrecoMedioOriginal"), [this] { RestaurarPrecoMedioOriginal(); });
+    addRestorationCommand();
     m_menu->addCommand(QStringLiteral("Exibir"), QStringLiteral("Detalhes do Aproveitamento..."),
                        QStringLiteral("DetalhesAproveitamento"), [this] { DetalhesAproveitamento(); });
-    m_PrecoMedioOriginal = m_menu->addPriceViewItems([this](bool on) { PrecoMedioOriginal(on); });
+    addPriceViewItems();
     addRecalculationItems();
     m_menu->addExportMenu();
     m_menu->setExcelExport([this] { exportToWorkbook(this, QStringLiteral("Resultado do Abate"), exportedGrids()); });
-    m_menu->addRefreshButton([this] { Atualizar(); });
+    addRefreshButton();
 
     m_PageControl = newPageControl(QStringLiteral("PageControl1"), this);
     m_layout->addWidget(m_PageControl);

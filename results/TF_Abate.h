@@ -45,12 +45,12 @@ public:
     int showBovinos();
     int showSuinos();
 
-    void FormShow() override;                   // A
-    void Atualizar();                           // B
-    void RestaurarPrecoMedioOriginal();         // C
-    void DetalhesAproveitamento();              // D
-    void PrecoMedioOriginal(bool checked);      // E
-    using ResultWindow::RecalcularAutomaticamente; // F
+    void FormShow() override;                       // A
+    void Atualizar() override;                      // B
+    void RestaurarPrecoMedioOriginal() override;    // C
+    void DetalhesAproveitamento();                  // D
+    void PrecoMedioOriginal(bool checked) override; // E
+    using ResultWindow::RecalcularAutomaticamente;  // F
 
     // The grids "Exportar" > "Excel" writes, one sheet each in this order.
     std::vector<ExportedGrid> exportedGrids() const;

@@ -48,13 +48,12 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
       m_condenacoes(module.clientDataSet(QStringLiteral("CDS_CondenacaoDesossa"))),
       m_processos(module.query(QStringLiteral("Q_ProcessosProducaoFamilia")))
 {
-    m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Restaurar Preço Médio Original"),
-                       QStringLiteral("RestaurarPrecoMedioOriginal"), [this] { RestaurarPrecoMedioOriginal(); });
+    addRestorationCommand();
     m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Obter CMP"), QStringLiteral("ObterCMP"),
                        [this] { ObterCMP(); });
     m_menu->addCommand(QStringLiteral("Exibir"), QStringLiteral("Detalhes do Resultado..."),
                        QStringLiteral("DetalhesResultado"), [this] { DetalhesResultado(); });
-    m_PrecoMedioOriginal = m_menu->addPriceViewItems([this](bool on) { PrecoMedioOriginal(on); });
+    addPriceViewItems();
     addRecalculationItems();
     m_menu->addExportMenu([this] {
         parameters::TF_ExportaTabelaPrecos F_ExportaTabelaPrecos(
@@ -62,7 +61,7 @@ TF_IndustrializadoResultado::TF_IndustrializadoResultado(data::TDataModule_Custo
         F_ExportaTabelaPrecos.exec();
     });
     m_menu->setExcelExport([this] { exportToWorkbook(this, QStringLiteral("Resultado ") + familyName(), exportedGrids()); });
-    m_menu->addRefreshButton([this] { Atualizar(); });
+    addRefreshButton();
 
     m_familia = newCaption(&module.dataSource(QStringLiteral("DTS_Resultado_DT")), QStringLiteral("FAMILIA"),
                            QStringLiteral("DBTextFamilia"), QColor(0xC0, 0xC0, 0xC0));

@@ -49,13 +49,13 @@ public:
     TF_IndustrializadoResultado(data::TDataModule_Custo& module, const QDate& day, QWidget* parent = nullptr);
     ~TF_IndustrializadoResultado() override;
 
-    void FormShow() override;                      // A
-    void Atualizar();                              // B
-    void selectProcessTab(int index);              // C
-    void RestaurarPrecoMedioOriginal();            // D
-    void ObterCMP();                               // E
-    void DetalhesResultado();                      // F
-    void PrecoMedioOriginal(bool checked);         // G
+    void FormShow() override;                       // A
+    void Atualizar() override;                      // B
+    void selectProcessTab(int index);               // C
+    void RestaurarPrecoMedioOriginal() override;    // D
+    void ObterCMP();                                // E
+    void DetalhesResultado();                       // F
+    void PrecoMedioOriginal(bool checked) override; // G
     using ResultWindow::RecalcularAutomaticamente;
 
     // The grids "Exportar" > "Excel" writes, one sheet each in this order.

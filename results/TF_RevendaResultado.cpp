@@ -22,15 +22,14 @@ TF_RevendaResultado::TF_RevendaResultado(data::TDataModule_Custo& module, QWidge
       m_resumo(module.clientDataSet(QStringLiteral("CDS_ResumoRevenda"))),
       m_resultado(module.clientDataSet(QStringLiteral("CDS_ResultadoRevenda")))
 {
-    m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Restaurar Preço Médio Original"),
-                       QStringLiteral("RestaurarPrecoMedioOriginal"), [this] { RestaurarPrecoMedioOriginal(); });
+    addRestorationCommand();
     m_menu->addCommand(QStringLiteral("Exibir"), QStringLiteral("Detalhes do Resultado..."),
                        QStringLiteral("DetalhesResultado"), [this] { DetalhesResultado(); });
-    m_PrecoMedioOriginal = m_menu->addPriceViewItems([this](bool on) { PrecoMedioOriginal(on); });
+    addPriceViewItems();
     m_menu->addGreyedItems();
     m_menu->addExportMenu([this] { exportPriceTable(); });
     m_menu->disableExcelExport();
-    m_menu->addRefreshButton([this] { Atualizar(); });
+    addRefreshButton();
 
     m_grupo = newCaption(&module.dataSource(QStringLiteral("DTS_ResumoRevenda")), QStringLiteral("GRUPO"),
                          QStringLiteral("DBTextGrupo"), QColor(0x80, 0x80, 0x80));

@@ -37,11 +37,11 @@ public:
     explicit TF_RevendaResultado(data::TDataModule_Custo& module, QWidget* parent = nullptr);
     ~TF_RevendaResultado() override;
 
-    void FormShow() override;              // A
-    void Atualizar();                      // B
-    void RestaurarPrecoMedioOriginal();    // C
-    void DetalhesResultado();              // D
-    void PrecoMedioOriginal(bool checked); // E
+    void FormShow() override;                       // A
+    void Atualizar() override;                      // B
+    void RestaurarPrecoMedioOriginal() override;    // C
+    void DetalhesResultado();                       // D
+    void PrecoMedioOriginal(bool checked) override; // E
 
 private:
     void buildGrid(QWidget* page);

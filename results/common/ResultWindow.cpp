@@ -63,6 +63,22 @@ void ResultWindow::done(int result)
     QDialog::done(result);
 }
 
+void ResultWindow::addRestorationCommand()
+{
+    m_menu->addCommand(QStringLiteral("Editar"), QStringLiteral("Restaurar Preço Médio Original"),
+                       QStringLiteral("RestaurarPrecoMedioOriginal"), [this] { RestaurarPrecoMedioOriginal(); });
+}
+
+void ResultWindow::addPriceViewItems()
+{
+    m_PrecoMedioOriginal = m_menu->addPriceViewItems([this](bool on) { PrecoMedioOriginal(on); });
+}
+
+void ResultWindow::addRefreshButton()
+{
+    m_menu->addRefreshButton([this] { Atualizar(); });
+}
+
 void ResultWindow::addRecalculationItems()
 {
     m_RecalcularAutomaticamente =

@@ -44,6 +44,12 @@ public:
 
     // What the window does when it is first shown.
     virtual void FormShow() = 0;
+    // "Atualizar": the window's datasets read again.
+    virtual void Atualizar() = 0;
+    // "Restaurar Preço Médio Original".
+    virtual void RestaurarPrecoMedioOriginal() = 0;
+    // "Preço Médio Original": the original price shown or hidden.
+    virtual void PrecoMedioOriginal(bool checked) = 0;
 
     data::TDataModule_Custo& module() const { return m_module; }
 
@@ -55,6 +61,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
+    // The menu bar's "Editar" > "Restaurar Preço Médio Original", its price view items and its
+    // "Atualizar" button.
+    void addRestorationCommand();
+    void addPriceViewItems();
+    void addRefreshButton();
     // The items "Recalcular Automaticamente" and their greyed neighbours of the menu bar.
     void addRecalculationItems();
     void RecalcularAutomaticamente(bool checked);

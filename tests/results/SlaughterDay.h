@@ -193,6 +193,16 @@ inline void startDateVariationRows()
         << "INSERT INTO velko_cst.parametros SELECT * FROM public.kept_parametros; DROP TABLE public.kept_parametros";
 }
 
+// The variation of the current row of startDateVariationRows, each side in a transaction of its
+// own, while it lives.
+inline Variation startDateVariation(const TestDatabase& db)
+{
+    QFETCH(QString, apply);
+    QFETCH(QString, undo);
+    return Variation(db, QStringLiteral("BEGIN; ") + apply + QStringLiteral("; COMMIT"),
+                     QStringLiteral("BEGIN; ") + undo + QStringLiteral("; COMMIT"));
+}
+
 inline bool near(double a, double b)
 {
     return std::abs(a - b) <= 1e-6 * std::max(1.0, std::abs(b));

@@ -116,10 +116,7 @@ private Q_SLOTS:
     // line of a product sold in kilograms with zero weight counts as 1.
     void historicalOrdersBeforeTheStartDate()
     {
-        QFETCH(QString, apply);
-        QFETCH(QString, undo);
-        const Variation v(m_day->db(), QStringLiteral("BEGIN; ") + apply + QStringLiteral("; COMMIT"),
-                          QStringLiteral("BEGIN; ") + undo + QStringLiteral("; COMMIT"));
+        const Variation v = test::startDateVariation(m_day->db());
         const Variation zero(m_day->db(),
                              QStringLiteral("UPDATE velko_ven.item_pedido SET quantidade_peso = 0 WHERE sequencial_item_pedido = 3"),
                              QStringLiteral("UPDATE velko_ven.item_pedido SET quantidade_peso = 50 WHERE sequencial_item_pedido = 3"));

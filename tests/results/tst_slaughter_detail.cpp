@@ -78,10 +78,7 @@ private Q_SLOTS:
     // line with zero weight and zero shipped quantity counts as 1.
     void historicalOrdersBeforeTheStartDate()
     {
-        QFETCH(QString, apply);
-        QFETCH(QString, undo);
-        const Variation v(m_day->db(), QStringLiteral("BEGIN; ") + apply + QStringLiteral("; COMMIT"),
-                          QStringLiteral("BEGIN; ") + undo + QStringLiteral("; COMMIT"));
+        const Variation v = test::startDateVariation(m_day->db());
         const Variation zero(m_day->db(),
                              QStringLiteral("UPDATE velko_ven.item_pedido SET quantidade_peso = 0, quantidade_expedido = 0"
                                             " WHERE sequencial_item_pedido = 1"),
