@@ -193,6 +193,22 @@ inline void startDateVariationRows()
         << "INSERT INTO velko_cst.parametros SELECT * FROM public.kept_parametros; DROP TABLE public.kept_parametros";
 }
 
+// The rows of a price typed with automatic recalculation on and off ("autoRefresh").
+inline void autoRefreshRows()
+{
+    QTest::addColumn<bool>("autoRefresh");
+    QTest::newRow("recalculating") << true;
+    QTest::newRow("not recalculating") << false;
+}
+
+// The rows of prices locked by the day's closing or by an operator ("operador").
+inline void closedDayOrOperatorRows()
+{
+    QTest::addColumn<bool>("operador");
+    QTest::newRow("closed day") << false;
+    QTest::newRow("operator") << true;
+}
+
 // The variation of the current row of startDateVariationRows, each side in a transaction of its
 // own, while it lives.
 inline Variation startDateVariation(const TestDatabase& db)

@@ -394,12 +394,7 @@ private Q_SLOTS:
         disconnect(view, nullptr, this, nullptr);
     }
 
-    void typedProductPriceIsSaved_data()
-    {
-        QTest::addColumn<bool>("autoRefresh");
-        QTest::newRow("recalculating") << true;
-        QTest::newRow("not recalculating") << false;
-    }
+    void typedProductPriceIsSaved_data() { test::autoRefreshRows(); }
 
     // A product price typed and left with Enter is saved at once to INDUSTRIAL_PRECO, only that
     // product's; with automatic recalculation the product's revenue and the strip follow, without
@@ -442,12 +437,7 @@ private Q_SLOTS:
         m_day->db().exec(QStringLiteral("UPDATE velko_cst.industrial_preco SET preco = preco_original"));
     }
 
-    void closedDayOrOperatorLocksEveryPrice_data()
-    {
-        QTest::addColumn<bool>("operador");
-        QTest::newRow("closed day") << false;
-        QTest::newRow("operator") << true;
-    }
+    void closedDayOrOperatorLocksEveryPrice_data() { test::closedDayOrOperatorRows(); }
 
     void closedDayOrOperatorLocksEveryPrice()
     {

@@ -316,12 +316,7 @@ private Q_SLOTS:
         QCOMPARE(storedPrices(), before);
     }
 
-    void typedPriceIsSaved_data()
-    {
-        QTest::addColumn<bool>("autoRefresh");
-        QTest::newRow("recalculating") << true;
-        QTest::newRow("not recalculating") << false;
-    }
+    void typedPriceIsSaved_data() { test::autoRefreshRows(); }
 
     // Typed and left with Enter: only PRECO of the row is written; with automatic
     // recalculation the row's result and the strip follow the server, without it they stay.

@@ -235,12 +235,7 @@ private Q_SLOTS:
         disconnect(view, nullptr, this, nullptr);
     }
 
-    void closedDayOrOperatorLocksEveryPrice_data()
-    {
-        QTest::addColumn<bool>("operador");
-        QTest::newRow("closed day") << false;
-        QTest::newRow("operator") << true;
-    }
+    void closedDayOrOperatorLocksEveryPrice_data() { test::closedDayOrOperatorRows(); }
 
     void closedDayOrOperatorLocksEveryPrice()
     {
@@ -260,12 +255,7 @@ private Q_SLOTS:
         QCOMPARE(storedPrices(), before);
     }
 
-    void typedPriceIsSaved_data()
-    {
-        QTest::addColumn<bool>("autoRefresh");
-        QTest::newRow("recalculating") << true;
-        QTest::newRow("not recalculating") << false;
-    }
+    void typedPriceIsSaved_data() { test::autoRefreshRows(); }
 
     // Typed and left with Enter: only PRECO is written; with automatic recalculation the
     // product's result and the day's total follow, without it only the price is saved. The
