@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <utility>
 
 class QAction;
 class QTabWidget;
