@@ -363,18 +363,32 @@ GridView::Hit GridView::hitTest(const QPoint& pos) const
     return hit;
 }
 
+int GridView::fontHeight(const GridStyle& style)
+{
+    if (m_heightsFont != font()) {
+        m_heightsFont = font();
+        m_fontHeights.clear();
+    }
+    const QString key = style.fontFamily + QChar(0x1f) + QString::number(style.fontPixelSize) + QChar(0x1f)
+        + (style.bold ? QChar(*style.bold ? u'1' : u'0') : QChar(u'-'));
+    auto it = m_fontHeights.constFind(key);
+    if (it == m_fontHeights.constEnd())
+        it = m_fontHeights.insert(key, QFontMetrics(style.font(m_heightsFont)).height());
+    return *it;
+}
+
 void GridView::relayout()
 {
-    QFontMetrics fm(font());
-    int height = fm.height();
+    int height = fontHeight(GridStyle());
     for (const GridStyle* s : {&m_contentStyle, &m_groupRowStyle, &m_footerStyle, &m_inactiveSelectionStyle})
-        height = qMax(height, QFontMetrics(s->font(font())).height());
+        height = qMax(height, fontHeight(*s));
     for (const GridColumn* c : m_model->columns())
-        height = qMax(height, QFontMetrics(c->contentStyle().font(font())).height());
+        height = qMax(height, fontHeight(c->contentStyle()));
     m_rowHeight = height + 4;
 
     const int boxHeight = m_groupByBoxShown ? m_groupBox->sizeHint().height() : 0;
-    setViewportMargins(0, boxHeight, 0, 0);
+    if (viewportMargins() != QMargins(0, boxHeight, 0, 0))
+        setViewportMargins(0, boxHeight, 0, 0);
     if (m_groupByBoxShown)
         m_groupBox->setGeometry(frameWidth(), frameWidth(), width() - 2 * frameWidth(), boxHeight);
 

@@ -12,6 +12,7 @@
 #include "GridStyle.h"
 
 #include <QAbstractScrollArea>
+#include <QHash>
 #include <QPointer>
 #include <QSet>
 #include <exception>
@@ -163,6 +164,8 @@ private:
     GridColumn* columnAtX(int x) const;
 
     void relayout();
+    // The line height a style's font needs over the view's font.
+    int fontHeight(const GridStyle& style);
     void onLinesChanged();
     void onSourceCurrentRowChanged(int row);
     void updateScrollBars();
@@ -206,6 +209,10 @@ private:
     GridStyle m_pendingValueStyle = GridStyle::colours(QColor(0xFF, 0xC8, 0xC8), QColor(0xB0, 0x00, 0x00), true);
 
     int m_rowHeight = 18;
+    // Font heights by the font parts of a style, for the view's font m_heightsFont: a layout runs
+    // each time a column or band changes, and most columns share a few fonts.
+    QFont m_heightsFont;
+    QHash<QString, int> m_fontHeights;
     int m_focusLine = -1;
     int m_focusedRow = -1; // the source row of the focused line, as last announced
     QPointer<GridColumn> m_focusColumn;
