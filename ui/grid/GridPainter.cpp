@@ -190,15 +190,18 @@ void GridPainter::paintCellText(const QRect& rect, const QString& text, Qt::Alig
     m_p.setFont(look.font);
     m_p.setPen(look.text);
     const QRect inner = rect.adjusted(3, 0, -3, 0);
-    const QFontMetrics fm(look.font);
-    const QString shown = fm.horizontalAdvance(text) > inner.width() ? fm.elidedText(text, Qt::ElideRight, inner.width()) : text;
+    const QFontMetricsF metrics(look.font);
+    qreal width = metrics.horizontalAdvance(text);
+    QString shown = text;
+    if (qRound(width) > inner.width()) {
+        shown = QFontMetrics(look.font).elidedText(text, Qt::ElideRight, inner.width());
+        width = metrics.horizontalAdvance(shown);
+    }
     if (shown.contains(QLatin1Char('\n')) || shown.contains(QChar::LineSeparator)) {
         m_p.drawText(inner, int(alignment), shown);
         return;
     }
     // A single line goes where a text rectangle would put it, without a second layout of the text.
-    const QFontMetricsF metrics(look.font);
-    const qreal width = metrics.horizontalAdvance(shown);
     qreal x = inner.x();
     if (alignment & Qt::AlignRight)
         x += inner.width() - width;
