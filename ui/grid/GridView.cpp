@@ -365,20 +365,20 @@ GridView::Hit GridView::hitTest(const QPoint& pos) const
 
 int GridView::fontHeight(const GridStyle& style)
 {
-    if (m_heightsFont != font()) {
-        m_heightsFont = font();
-        m_fontHeights.clear();
-    }
-    const QString key = style.fontFamily + QChar(0x1f) + QString::number(style.fontPixelSize) + QChar(0x1f)
-        + (style.bold ? QChar(*style.bold ? u'1' : u'0') : QChar(u'-'));
-    auto it = m_fontHeights.constFind(key);
-    if (it == m_fontHeights.constEnd())
-        it = m_fontHeights.insert(key, QFontMetrics(style.font(m_heightsFont)).height());
-    return *it;
+    for (const FontHeight& h : m_fontHeights)
+        if (h.family == style.fontFamily && h.pixelSize == style.fontPixelSize && h.bold == style.bold)
+            return h.height;
+    const int height = QFontMetrics(style.font(m_heightsFont)).height();
+    m_fontHeights.push_back({style.fontFamily, style.fontPixelSize, style.bold, height});
+    return height;
 }
 
 void GridView::relayout()
 {
+    if (m_heightsFont != font()) {
+        m_heightsFont = font();
+        m_fontHeights.clear();
+    }
     int height = fontHeight(GridStyle());
     for (const GridStyle* s : {&m_contentStyle, &m_groupRowStyle, &m_footerStyle, &m_inactiveSelectionStyle})
         height = qMax(height, fontHeight(*s));

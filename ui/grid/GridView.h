@@ -12,10 +12,11 @@
 #include "GridStyle.h"
 
 #include <QAbstractScrollArea>
-#include <QHash>
 #include <QPointer>
 #include <QSet>
 #include <exception>
+#include <optional>
+#include <vector>
 
 namespace custos::grid {
 
@@ -211,8 +212,15 @@ private:
     int m_rowHeight = 18;
     // Font heights by the font parts of a style, for the view's font m_heightsFont: a layout runs
     // each time a column or band changes, and most columns share a few fonts.
+    struct FontHeight
+    {
+        QString family;
+        int pixelSize;
+        std::optional<bool> bold;
+        int height;
+    };
     QFont m_heightsFont;
-    QHash<QString, int> m_fontHeights;
+    std::vector<FontHeight> m_fontHeights;
     int m_focusLine = -1;
     int m_focusedRow = -1; // the source row of the focused line, as last announced
     QPointer<GridColumn> m_focusColumn;
