@@ -1,5 +1,6 @@
 // The grid widget under the offscreen platform: fixed and hidden bands, band widths, the
-// per-row price lock, Enter as Down, check box clicks, refused posts and the export view.
+// per-row price lock, Enter as Down, check box clicks, refused posts and the export view with its
+// sums.
 
 #include "ProductRows.h"
 
@@ -82,6 +83,7 @@ private Q_SLOTS:
     void refusedPostKeepsTheValueAndShowsTheError();
     void focusFollowsTheSourceBothWays();
     void exportListsTheGroupedViewInDisplayOrder();
+    void exportSumsTheValuesAsTheyAreNow();
 };
 
 void TestGridView::fixedBandsStayWhileScrolling()
@@ -284,6 +286,28 @@ void TestGridView::exportListsTheGroupedViewInDisplayOrder()
     // Sums carry their number and pattern for the workbook.
     QCOMPARE(e.lines[5].cells[3].value.toDouble(), 40.375);
     QCOMPARE(e.lines[5].cells[3].format, QString("#,0.000"));
+}
+
+// The sums exported are those of the values now, though the view has not painted since a sum was
+// added or a value was posted.
+void TestGridView::exportSumsTheValuesAsTheyAreNow()
+{
+    BandedFixture f;
+    const QLocale locale;
+    auto footer = [&f] {
+        const ExportView e = f.view.exportView();
+        return e.lines.back().cells[4].text;
+    };
+    double total = 0;
+    for (const ProductRow& p : productRows())
+        total += p.value;
+    f.view.model().addFooterSummary({f.view.column("VALOR"), {}, "#,0.00", Qt::AlignRight, {}});
+    QCOMPARE(footer(), custos::data::formatNumber(total, "#,0.00", locale));
+
+    f.source.setCurrentRow(1);
+    f.source.setFieldValue(VALOR, 100.0);
+    f.source.post();
+    QCOMPARE(footer(), custos::data::formatNumber(total - 40.10 + 100.0, "#,0.00", locale));
 }
 
 QTEST_MAIN(TestGridView)

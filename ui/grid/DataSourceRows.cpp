@@ -47,6 +47,13 @@ QString DataSourceRows::fieldName(int field) const
     return dataSet()->field(field).name();
 }
 
+// The dataset's own index of names, in place of a scan over every field.
+int DataSourceRows::fieldIndex(const QString& name) const
+{
+    const custos::data::Field* field = dataSet() ? dataSet()->findField(name) : nullptr;
+    return field ? field->index() : -1;
+}
+
 FieldKind DataSourceRows::fieldKind(int field) const
 {
     using K = custos::session::FieldKind;

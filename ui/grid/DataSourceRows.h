@@ -23,6 +23,7 @@ public:
     int rowCount() const override;
     int fieldCount() const override;
     QString fieldName(int field) const override;
+    int fieldIndex(const QString& name) const override;
     FieldKind fieldKind(int field) const override;
     int textWidth(int field) const override;
     QString displayPattern(int field) const override;

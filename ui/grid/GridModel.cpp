@@ -196,7 +196,14 @@ std::vector<char> GridModel::filterMask() const
 void GridModel::addSummary(std::vector<ResolvedSummary>& list, const GridSummary& summary)
 {
     list.push_back({summary, -1, custos::data::DisplayFormat(summary.format)});
-    rebuild();
+    // A sum more leaves the rows, their order and the lines as they are: only the sums are taken
+    // again, when next read.
+    beginResetModel();
+    resolveSummaryFields();
+    m_tree.setSummedFields(m_summedFields);
+    m_sumsStale = true;
+    endResetModel();
+    Q_EMIT valuesChanged();
 }
 
 void GridModel::addFooterSummary(const GridSummary& summary)
@@ -450,7 +457,7 @@ int GridModel::lineOfSourceRow(int sourceRow) const
 GroupTree GridModel::unfilteredTree() const
 {
     if (m_filters.isEmpty())
-        return m_tree;
+        return summed();
     GroupTree tree;
     tree.build(treeInput(nullptr));
     return tree;

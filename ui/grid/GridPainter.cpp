@@ -190,11 +190,30 @@ void GridPainter::paintCellText(const QRect& rect, const QString& text, Qt::Alig
     m_p.setFont(look.font);
     m_p.setPen(look.text);
     const QRect inner = rect.adjusted(3, 0, -3, 0);
-    const QFontMetrics fm(look.font);
-    if (fm.horizontalAdvance(text) > inner.width())
-        m_p.drawText(inner, int(alignment), fm.elidedText(text, Qt::ElideRight, inner.width()));
-    else
-        m_p.drawText(inner, int(alignment), text);
+    const QFontMetricsF metrics(look.font);
+    qreal width = metrics.horizontalAdvance(text);
+    QString shown = text;
+    if (qRound(width) > inner.width()) {
+        shown = QFontMetrics(look.font).elidedText(text, Qt::ElideRight, inner.width());
+        width = metrics.horizontalAdvance(shown);
+    }
+    if (shown.contains(QLatin1Char('\n')) || shown.contains(QChar::LineSeparator)) {
+        m_p.drawText(inner, int(alignment), shown);
+        return;
+    }
+    // A single line goes where a text rectangle would put it, without a second layout of the text.
+    qreal x = inner.x();
+    if (alignment & Qt::AlignRight)
+        x += inner.width() - width;
+    else if (alignment & Qt::AlignHCenter)
+        x += (inner.width() - width) / 2;
+    const qreal height = metrics.ascent() + metrics.descent();
+    qreal y = inner.y();
+    if (alignment & Qt::AlignBottom)
+        y += inner.height() - height;
+    else if (alignment & Qt::AlignVCenter)
+        y += (inner.height() - height) / 2;
+    m_p.drawText(QPointF(x, y + metrics.ascent()), shown);
 }
 
 void GridPainter::paintCheckBox(const QRect& rect, bool checked)

@@ -363,18 +363,32 @@ GridView::Hit GridView::hitTest(const QPoint& pos) const
     return hit;
 }
 
+int GridView::fontHeight(const GridStyle& style)
+{
+    for (const FontHeight& h : m_fontHeights)
+        if (h.family == style.fontFamily && h.pixelSize == style.fontPixelSize && h.bold == style.bold)
+            return h.height;
+    const int height = QFontMetrics(style.font(m_heightsFont)).height();
+    m_fontHeights.push_back({style.fontFamily, style.fontPixelSize, style.bold, height});
+    return height;
+}
+
 void GridView::relayout()
 {
-    QFontMetrics fm(font());
-    int height = fm.height();
+    if (m_heightsFont != font()) {
+        m_heightsFont = font();
+        m_fontHeights.clear();
+    }
+    int height = fontHeight(GridStyle());
     for (const GridStyle* s : {&m_contentStyle, &m_groupRowStyle, &m_footerStyle, &m_inactiveSelectionStyle})
-        height = qMax(height, QFontMetrics(s->font(font())).height());
+        height = qMax(height, fontHeight(*s));
     for (const GridColumn* c : m_model->columns())
-        height = qMax(height, QFontMetrics(c->contentStyle().font(font())).height());
+        height = qMax(height, fontHeight(c->contentStyle()));
     m_rowHeight = height + 4;
 
     const int boxHeight = m_groupByBoxShown ? m_groupBox->sizeHint().height() : 0;
-    setViewportMargins(0, boxHeight, 0, 0);
+    if (viewportMargins() != QMargins(0, boxHeight, 0, 0))
+        setViewportMargins(0, boxHeight, 0, 0);
     if (m_groupByBoxShown)
         m_groupBox->setGeometry(frameWidth(), frameWidth(), width() - 2 * frameWidth(), boxHeight);
 

@@ -15,6 +15,8 @@
 #include <QPointer>
 #include <QSet>
 #include <exception>
+#include <optional>
+#include <vector>
 
 namespace custos::grid {
 
@@ -163,6 +165,8 @@ private:
     GridColumn* columnAtX(int x) const;
 
     void relayout();
+    // The line height a style's font needs over the view's font.
+    int fontHeight(const GridStyle& style);
     void onLinesChanged();
     void onSourceCurrentRowChanged(int row);
     void updateScrollBars();
@@ -206,6 +210,17 @@ private:
     GridStyle m_pendingValueStyle = GridStyle::colours(QColor(0xFF, 0xC8, 0xC8), QColor(0xB0, 0x00, 0x00), true);
 
     int m_rowHeight = 18;
+    // Font heights by the font parts of a style, for the view's font m_heightsFont: a layout runs
+    // each time a column or band changes, and most columns share a few fonts.
+    struct FontHeight
+    {
+        QString family;
+        int pixelSize;
+        std::optional<bool> bold;
+        int height;
+    };
+    QFont m_heightsFont;
+    std::vector<FontHeight> m_fontHeights;
     int m_focusLine = -1;
     int m_focusedRow = -1; // the source row of the focused line, as last announced
     QPointer<GridColumn> m_focusColumn;

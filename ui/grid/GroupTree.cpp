@@ -191,6 +191,13 @@ void GroupTree::buildNodes(const std::vector<std::vector<double>>& groupKeys)
     }
 }
 
+void GroupTree::setSummedFields(const std::vector<int>& fields)
+{
+    m_summedFields = fields;
+    m_sums.assign(m_nodes.size() * fields.size(), 0.0);
+    m_totals.assign(fields.size(), 0.0);
+}
+
 void GroupTree::recomputeSums(const RowSource& source)
 {
     const std::size_t k = m_summedFields.size();

@@ -58,6 +58,8 @@ public:
     void build(const Input& input);
     // Recomputes the sums over the current arrangement (after values changed).
     void recomputeSums(const RowSource& source);
+    // Sums other fields over the same arrangement; the sums are zero until recomputed.
+    void setSummedFields(const std::vector<int>& fields);
     void clear();
 
     const std::vector<int>& order() const { return m_order; }
