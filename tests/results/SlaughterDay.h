@@ -201,6 +201,17 @@ inline void autoRefreshRows()
     QTest::newRow("not recalculating") << false;
 }
 
+// The values of the condemnation analysis parameter ("analise") and whether the
+// "Condenações" tab is shown ("shown") with each: only 1 analyses them.
+inline void condemnationParameterRows()
+{
+    QTest::addColumn<int>("analise");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("1") << 1 << true;
+    QTest::newRow("0") << 0 << false;
+    QTest::newRow("2") << 2 << false;
+}
+
 // The rows of prices locked by the day's closing or by an operator ("operador").
 inline void closedDayOrOperatorRows()
 {

@@ -488,14 +488,7 @@ private Q_SLOTS:
         QCOMPARE(m_day->day.messages[1].text, m_day->day.messages[0].text);
     }
 
-    void condemnationTabFollowsTheParameter_data()
-    {
-        QTest::addColumn<int>("analise");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("1") << 1 << true;
-        QTest::newRow("0") << 0 << false;
-        QTest::newRow("2") << 2 << false;
-    }
+    void condemnationTabFollowsTheParameter_data() { test::condemnationParameterRows(); }
 
     void condemnationTabFollowsTheParameter()
     {

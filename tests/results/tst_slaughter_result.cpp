@@ -465,14 +465,7 @@ private Q_SLOTS:
         QVERIFY(m_day->day.messages.empty());
     }
 
-    void condemnationTabFollowsTheParameter_data()
-    {
-        QTest::addColumn<int>("analise");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("1") << 1 << true;
-        QTest::newRow("0") << 0 << false;
-        QTest::newRow("2") << 2 << false;
-    }
+    void condemnationTabFollowsTheParameter_data() { test::condemnationParameterRows(); }
 
     void condemnationTabFollowsTheParameter()
     {
