@@ -113,37 +113,9 @@ void TF_Abate::buildCondenacoes(QWidget* page)
     m_gridCondenacoes = v;
     v->setEditable(false);
     setSorting(v, {"CODIGO_PRODUTO"});
-    GridBand* produto = v->addBand(QStringLiteral("Produto"), QStringLiteral("BandProduto"));
-    add(v, produto, "CODIGO_PRODUTO", QStringLiteral("Código"), 55);
-    add(v, produto, "DESCRICAO_PRODUTO", QStringLiteral("Produto"), 220);
-    struct Part
-    {
-        const char* band;
-        const char* pecas;
-        const char* peso;
-        const char* valor;
-    };
-    const Part parts[] = {{"Operacional", "PECAS_OPERACIONAL", "PESO_CONDENADO_OPERACIONAL", "VALOR_OPERACIONAL"},
-                          {"Não Operacional", "PECAS_NAO_OPERACIONAL", "PESO_CONDENADO_NAO_OPERACIONAL",
-                           "VALOR_NAO_OPERACIONAL"},
-                          {"Total", "TOTAL_PECAS", "TOTAL_PESO", "TOTAL_VALOR"}};
-    for (const Part& part : parts) {
-        const bool total = QLatin1String(part.band) == QLatin1String("Total");
-        GridBand* band = v->addBand(QString::fromUtf8(part.band));
-        const std::pair<const char*, const char*> columns[] = {{part.pecas, "#,0"}, {part.peso, "#,0.000"},
-                                                               {part.valor, "#,0.00"}};
-        const char* const captions[] = {"Peças", "Peso", "Valor"};
-        for (std::size_t i = 0; i < 3; ++i) {
-            GridColumn* c = add(v, band, columns[i].first, QString::fromUtf8(captions[i]), 85);
-            if (total)
-                c->setContentStyle(Shared::cxStyle6());
-            sum(v, c, columns[i].second, FooterOnly);
-        }
-    }
-    for (GridColumn* column : v->model().columns()) {
-        column->setReadOnly(true);
+    addCondemnationBands(v, true);
+    for (GridColumn* column : v->model().columns())
         column->setCanFocus(false);
-    }
 }
 
 void TF_Abate::buildResultadoProjetado(QWidget* page)

@@ -44,6 +44,10 @@ grid::GridColumn* groupBy(grid::GridView* view, const char* field, const QString
 void setSorting(grid::GridView* view, std::initializer_list<const char*> fields);
 // The band "Produto" (fixed left): the product's code and description.
 void addProductBand(grid::GridView* view);
+// The read-only bands of a condemnation view: "Produto" (code, description) and the pieces,
+// weight and value of "Operacional", "Não Operacional" and "Total" (grey when greyTotal), each
+// summed in the footer.
+void addCondemnationBands(grid::GridView* view, bool greyTotal);
 // The bands "Produto" (addProductBand), "Produção" (boxes, pieces and weight summed where
 // production says, the market shown by its abbreviation from markets, the sales order) and
 // "Receita" (the price, with the hidden "Original" when originalColumn, the criterion, the unit
