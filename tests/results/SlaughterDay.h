@@ -235,6 +235,43 @@ inline bool near(double a, double b)
     return std::abs(a - b) <= 1e-6 * std::max(1.0, std::abs(b));
 }
 
+enum class SumsChecked
+{
+    Footer,
+    FooterAndFirstLevelGroups
+};
+
+// Each footer sum of the view (and, when asked, each first-level group's footer sum) equals the
+// sum over the rows the server returned for the view's statement; the view shows as many rows.
+inline void checkSums(const grid::GridView& view, const session::Result& rows, SumsChecked what)
+{
+    const grid::GridModel& model = view.model();
+    QCOMPARE(model.source()->rowCount(), rows.rowCount());
+    int checked = 0;
+    for (grid::GridColumn* column : model.columns()) {
+        const grid::GridSummary* summary = model.footerSummary(column);
+        if (!summary)
+            continue;
+        const QString field = summary->field.isEmpty() ? column->fieldName() : summary->field;
+        QVERIFY2(near(model.footerValue(column).value_or(0), sumOf(rows, field)), qPrintable(field));
+        ++checked;
+        if (what == SumsChecked::Footer || model.tree().levelCount() == 0)
+            continue;
+        const QString groupField = model.levelColumn(0)->fieldName();
+        const int g = rows.indexOf(groupField);
+        for (int node = model.tree().levelBegin(0); node < model.tree().levelBegin(1); ++node) {
+            if (!model.groupSummary(node, column))
+                continue;
+            const int first = model.tree().sourceRow(model.tree().node(node).begin);
+            const QString group = model.source()->value(first, model.source()->fieldIndex(groupField)).toString();
+            QVERIFY2(near(model.groupFooterValue(node, column).value_or(0),
+                          sumOf(rows, field, [&](int r) { return rows.value(r, g).toString() == group; })),
+                     qPrintable(field + QLatin1Char(' ') + group));
+        }
+    }
+    QVERIFY(checked > 0);
+}
+
 // Every row's values of a dataset, sorted, for comparing two ways to the same state.
 inline QStringList snapshot(const data::DataSet& rows)
 {

@@ -63,20 +63,8 @@ class TestIndustrialResult : public QObject
     // view's dataset with the parameters the window set.
     void checkFooters(const GridView& view, const char* dataSet)
     {
-        const session::Result rows = m_day->serverRows(dataSet);
-        const grid::GridModel& model = view.model();
-        QCOMPARE(model.source()->rowCount(), rows.rowCount());
-        int checked = 0;
-        for (grid::GridColumn* column : model.columns()) {
-            const grid::GridSummary* summary = model.footerSummary(column);
-            if (!summary)
-                continue;
-            const QString field = summary->field.isEmpty() ? column->fieldName() : summary->field;
-            QVERIFY2(near(model.footerValue(column).value_or(0), sumOf(rows, field)), qPrintable(field));
-            ++checked;
-        }
-        QVERIFY(checked > 0);
-        QAbstractItemModelTester tester(const_cast<grid::GridModel*>(&model),
+        test::checkSums(view, m_day->serverRows(dataSet), test::SumsChecked::Footer);
+        QAbstractItemModelTester tester(const_cast<grid::GridModel*>(&view.model()),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
 
